@@ -1,0 +1,40 @@
+#pragma once
+
+#include "Graphics.h"
+#include "PenState.h"
+
+class QPainter;
+
+// A drawing context over a QPainter on any paint device: a widget, a QImage or a QPrinter page.
+// The painter must outlive this object. Lines at whole-pixel coordinates are drawn crisp.
+class QtGraphics : public Graphics {
+  public:
+    // height: what Height() answers, in the surface's pixels.
+    QtGraphics(QPainter& painter, double height);
+
+    void SetForeColor(Color color) override;
+    void SetPenWidth(double width) override;
+    void SetTextFont(std::string_view font) override;
+    void SetTextSize(float size) override;
+
+    Color ForeColor() const override { return pen_.color; }
+    double PenWidth() const override { return pen_.width; }
+    std::string TextFont() const override { return pen_.font; }
+    float TextSize() const override { return pen_.size; }
+
+    void DrawLine(double x1, double y1, double x2, double y2) override;
+    void DrawOval(double x, double y, double width, double height) override;
+    void FillRect(double x, double y, double width, double height) override;
+    void DrawString(std::string_view text, double x, double y, double wrapWidth,
+                    bool condense) override;
+
+    double Height() const override { return height_; }
+
+  private:
+    void ApplyPen();
+    void ApplyFont();
+
+    QPainter& painter_;
+    double height_;
+    PenState pen_;
+};

@@ -1,0 +1,61 @@
+#include "RecordingGraphics.h"
+
+RecordingGraphics::RecordingGraphics(double height, PenState start)
+    : height_(height), pen_(std::move(start)) {}
+
+void RecordingGraphics::Log(Call call) {
+    call.pen = pen_;
+    calls_.push_back(std::move(call));
+}
+
+void RecordingGraphics::SetForeColor(Color color) {
+    pen_.color = color;
+    Log({Op::SetForeColor});
+}
+
+void RecordingGraphics::SetPenWidth(double width) {
+    pen_.width = width;
+    Log({Op::SetPenWidth, width});
+}
+
+void RecordingGraphics::SetTextFont(std::string_view font) {
+    pen_.font = std::string(font);
+    Call call{Op::SetTextFont};
+    call.text = pen_.font;
+    Log(std::move(call));
+}
+
+void RecordingGraphics::SetTextSize(float size) {
+    pen_.size = size;
+    Log({Op::SetTextSize, size});
+}
+
+void RecordingGraphics::DrawLine(double x1, double y1, double x2, double y2) {
+    Log({Op::Line, x1, y1, x2, y2});
+}
+
+void RecordingGraphics::DrawOval(double x, double y, double width, double height) {
+    Log({Op::Oval, x, y, width, height});
+}
+
+void RecordingGraphics::FillRect(double x, double y, double width, double height) {
+    Log({Op::Fill, x, y, width, height});
+}
+
+void RecordingGraphics::DrawString(std::string_view text, double x, double y, double wrapWidth,
+                                   bool condense) {
+    Call call{Op::Text, x, y, wrapWidth};
+    call.text = std::string(text);
+    call.flag = condense;
+    Log(std::move(call));
+}
+
+std::vector<RecordingGraphics::Call> RecordingGraphics::CallsOf(Op op) const {
+    std::vector<Call> result;
+    for (const Call& call : calls_) {
+        if (call.op == op) {
+            result.push_back(call);
+        }
+    }
+    return result;
+}
