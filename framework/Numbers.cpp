@@ -3,15 +3,25 @@
 #include <cmath>
 #include <limits>
 
-double Round(double x) { return std::round(x); }
+double Round(double x) {
+    return std::round(x);
+}
 
-double Sqrt(double x) { return std::sqrt(x); }
+double Sqrt(double x) {
+    return std::sqrt(x);
+}
 
-double Abs(double x) { return std::fabs(x); }
+double Abs(double x) {
+    return std::fabs(x);
+}
 
-double ASin(double x) { return std::asin(x); }
+double ASin(double x) {
+    return std::asin(x);
+}
 
-double Tan(double radians) { return std::tan(radians); }
+double Tan(double radians) {
+    return std::tan(radians);
+}
 
 Int64 ToInt64(double x) {
     if (std::isnan(x)) {

@@ -3,6 +3,19 @@
 RecordingGraphics::RecordingGraphics(double height, PenState start)
     : height_(height), pen_(std::move(start)) {}
 
+namespace {
+RecordingGraphics::Call MakeCall(RecordingGraphics::Op op, double a = 0, double b = 0, double c = 0,
+                                 double d = 0) {
+    RecordingGraphics::Call call{};
+    call.op = op;
+    call.a = a;
+    call.b = b;
+    call.c = c;
+    call.d = d;
+    return call;
+}
+} // namespace
+
 void RecordingGraphics::Log(Call call) {
     call.pen = pen_;
     calls_.push_back(std::move(call));
@@ -10,41 +23,41 @@ void RecordingGraphics::Log(Call call) {
 
 void RecordingGraphics::SetForeColor(Color color) {
     pen_.color = color;
-    Log({Op::SetForeColor});
+    Log(MakeCall(Op::SetForeColor));
 }
 
 void RecordingGraphics::SetPenWidth(double width) {
     pen_.width = width;
-    Log({Op::SetPenWidth, width});
+    Log(MakeCall(Op::SetPenWidth, width));
 }
 
 void RecordingGraphics::SetTextFont(std::string_view font) {
     pen_.font = std::string(font);
-    Call call{Op::SetTextFont};
+    Call call = MakeCall(Op::SetTextFont);
     call.text = pen_.font;
     Log(std::move(call));
 }
 
 void RecordingGraphics::SetTextSize(float size) {
     pen_.size = size;
-    Log({Op::SetTextSize, size});
+    Log(MakeCall(Op::SetTextSize, size));
 }
 
 void RecordingGraphics::DrawLine(double x1, double y1, double x2, double y2) {
-    Log({Op::Line, x1, y1, x2, y2});
+    Log(MakeCall(Op::Line, x1, y1, x2, y2));
 }
 
 void RecordingGraphics::DrawOval(double x, double y, double width, double height) {
-    Log({Op::Oval, x, y, width, height});
+    Log(MakeCall(Op::Oval, x, y, width, height));
 }
 
 void RecordingGraphics::FillRect(double x, double y, double width, double height) {
-    Log({Op::Fill, x, y, width, height});
+    Log(MakeCall(Op::Fill, x, y, width, height));
 }
 
 void RecordingGraphics::DrawString(std::string_view text, double x, double y, double wrapWidth,
                                    bool condense) {
-    Call call{Op::Text, x, y, wrapWidth};
+    Call call = MakeCall(Op::Text, x, y, wrapWidth);
     call.text = std::string(text);
     call.flag = condense;
     Log(std::move(call));

@@ -15,9 +15,9 @@ class RecordingGraphics : public Graphics {
     struct Call {
         Op op;
         double a = 0, b = 0, c = 0, d = 0; // coordinates, or the width for SetPenWidth
-        std::string text;                 // DrawString's text, SetTextFont's font
-        bool flag = false;                // DrawString's last argument
-        PenState pen;                     // the state after the call took effect
+        std::string text;                  // DrawString's text, SetTextFont's font
+        bool flag = false;                 // DrawString's last argument
+        PenState pen;                      // the state after the call took effect
     };
 
     explicit RecordingGraphics(double height = 553.0, PenState start = {});

@@ -1,3 +1,5 @@
 #include "Numbers.h"
 
-std::string Str(Int64 value) { return std::to_string(value); }
+std::string Str(Int64 value) {
+    return std::to_string(value);
+}

@@ -6,8 +6,8 @@
 // The main window's fixed design, as design property lists built from the layout tables.
 
 struct ControlDesign {
-    std::string name;      // the control's name, as registered in the window
-    std::string className; // "Rectangle", "Canvas", "GroupBox", "RadioButton", "Label", ...
+    std::string name;       // the control's name, as registered in the window
+    std::string className;  // "Rectangle", "Canvas", "GroupBox", "RadioButton", "Label", ...
     std::string properties; // its design property list
 };
 
