@@ -9,8 +9,9 @@ class QPainter;
 // The painter must outlive this object. Lines at whole-pixel coordinates are drawn crisp.
 class QtGraphics : public Graphics {
   public:
-    // height: what Height() answers, in the surface's pixels.
-    QtGraphics(QPainter& painter, double height);
+    // height: what Height() answers, in the surface's pixels; start: the pen state the surface
+    // begins with.
+    QtGraphics(QPainter& painter, double height, PenState start = {});
 
     void SetForeColor(Color color) override;
     void SetPenWidth(double width) override;

@@ -1,0 +1,103 @@
+#include "QtGraphics.h"
+
+#include <QFont>
+#include <QGuiApplication>
+#include <QPainter>
+#include <QPen>
+#include <QString>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+QColor ToQColor(Color color) {
+    // The alpha byte carries no transparency: every colour is drawn opaque.
+    return QColor(color.red, color.green, color.blue);
+}
+
+QString ToQString(std::string_view text) {
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+// Text sizes are points at 96 pixels to the inch, set as a pixel size so that a screen, an image
+// and a scaled printer page all show the same text in proportion to the drawing.
+int PixelSize(float points) {
+    if (!(points > 0.0f)) {
+        const double appPoints = QGuiApplication::font().pointSizeF();
+        points = static_cast<float>(appPoints > 0 ? appPoints : 12.0);
+    }
+    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+}
+
+} // namespace
+
+QtGraphics::QtGraphics(QPainter& painter, double height, PenState start)
+    : painter_(painter), height_(height), pen_(std::move(start)) {
+    painter_.setBrush(Qt::NoBrush);
+    ApplyPen();
+    ApplyFont();
+}
+
+void QtGraphics::SetForeColor(Color color) {
+    pen_.color = color;
+    ApplyPen();
+}
+
+void QtGraphics::SetPenWidth(double width) {
+    pen_.width = width;
+    ApplyPen();
+}
+
+void QtGraphics::SetTextFont(std::string_view font) {
+    pen_.font = std::string(font);
+    ApplyFont();
+}
+
+void QtGraphics::SetTextSize(float size) {
+    pen_.size = size;
+    ApplyFont();
+}
+
+void QtGraphics::ApplyPen() {
+    const double width = std::isfinite(pen_.width) && pen_.width > 0 ? pen_.width : 1.0;
+    painter_.setPen(QPen(ToQColor(pen_.color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+}
+
+void QtGraphics::ApplyFont() {
+    QFont font = QGuiApplication::font();
+    if (pen_.font != "System" && !pen_.font.empty()) {
+        font.setFamily(ToQString(pen_.font));
+    }
+    font.setPixelSize(PixelSize(pen_.size));
+    painter_.setFont(font);
+}
+
+void QtGraphics::DrawLine(double x1, double y1, double x2, double y2) {
+    // Aliased, so that lines at whole-pixel coordinates cover whole pixels and stay crisp.
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.drawLine(QPointF(x1, y1), QPointF(x2, y2));
+}
+
+void QtGraphics::DrawOval(double x, double y, double width, double height) {
+    painter_.setRenderHint(QPainter::Antialiasing, false);
+    painter_.setBrush(Qt::NoBrush);
+    painter_.drawEllipse(QRectF(x, y, width, height));
+}
+
+void QtGraphics::FillRect(double x, double y, double width, double height) {
+    painter_.fillRect(QRectF(x, y, width, height), ToQColor(pen_.color));
+}
+
+void QtGraphics::DrawString(std::string_view text, double x, double y, double wrapWidth,
+                            bool /*condense*/) {
+    painter_.setRenderHint(QPainter::TextAntialiasing, true);
+    const QString qtext = ToQString(text);
+    if (wrapWidth > 0) {
+        // The first line's baseline stays at y, as without wrapping.
+        const double top = y - painter_.fontMetrics().ascent();
+        painter_.drawText(QRectF(x, top, wrapWidth, 1e6), Qt::TextWordWrap, qtext);
+        return;
+    }
+    painter_.drawText(QPointF(x, y), qtext);
+}
