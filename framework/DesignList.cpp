@@ -98,9 +98,12 @@ constexpr KeyDef kKeyTypes[] = {
 struct ClassKeys {
     std::string_view className;
     std::optional<ValueType> valueType; // the type of the class's Value, if it has one
-    std::vector<std::string_view> keys; // besides the keys every control has
+    // The class's keys in the order a design writes them, between the control keys; a key may
+    // stand twice.
+    std::vector<std::string_view> keys;
 };
 
+// Every control's keys, in list order: the first twelve open a control's list, the last ends it.
 const std::vector<std::string_view> kControlKeys = {
     "Name",    "Index",     "Left",       "Top",      "Width",         "Height",       "LockLeft",
     "LockTop", "LockRight", "LockBottom", "TabIndex", "TabPanelIndex", "InitialParent"};
@@ -123,7 +126,7 @@ const std::vector<ClassKeys>& ClassTable() {
           "HasFullScreenButton",
           "Resizeable",
           "Composite",
-          "MacProcId",
+          "MacProcID",
           "FullScreen",
           "DefaultLocation",
           "Visible",
@@ -138,7 +141,7 @@ const std::vector<ClassKeys>& ClassTable() {
         {"Canvas",
          std::nullopt,
          {"TabStop", "AllowAutoDeactivate", "Enabled", "Tooltip", "AllowFocusRing", "Visible",
-          "AllowFocus", "AllowTabs", "Transparent", "DoubleBuffer"}},
+          "AllowFocus", "AllowTabs", "Transparent", "DoubleBuffer", "Transparent"}},
         {"GroupBox",
          std::nullopt,
          {"TabStop", "AllowAutoDeactivate", "Caption", "Enabled", "Tooltip", "Transparent",
@@ -146,15 +149,15 @@ const std::vector<ClassKeys>& ClassTable() {
         {"RadioButton",
          Boolean,
          {"TabStop", "AllowAutoDeactivate", "Caption", "Enabled", "Tooltip", "Transparent",
-          "Visible", "FontName", "FontSize", "FontUnit", "Bold", "Italic", "Underline"}},
+          "Visible", "FontName", "FontSize", "FontUnit", "Bold", "Italic", "Underline", "Value"}},
         {"Label",
          String,
-         {"TabStop", "AllowAutoDeactivate", "Enabled", "Tooltip", "MultiLine", "Selectable",
-          "TextAlignment", "TextColor", "Transparent", "Visible", "Bold", "Italic", "FontName",
-          "Underline", "FontSize", "FontUnit", "DataSource", "DataField"}},
+         {"TabStop", "AllowAutoDeactivate", "Enabled", "Tooltip", "Multiline", "Selectable",
+          "TextAlignment", "TextColor", "Transparent", "Value", "Visible", "Bold", "Italic",
+          "FontName", "Underline", "FontSize", "FontUnit", "DataSource", "DataField"}},
         {"Slider",
          Integer,
-         {"TabStop", "AllowAutoDeactivate", "Enabled", "Tooltip", "Transparent", "Visible",
+         {"TabStop", "AllowAutoDeactivate", "Enabled", "Tooltip", "Transparent", "Visible", "Value",
           "MinimumValue", "MaximumValue", "LineStep", "AllowLiveScrolling", "PageStep",
           "TickMarkStyle"}},
         {"TextField",
@@ -178,6 +181,7 @@ const std::vector<ClassKeys>& ClassTable() {
           "Italic",
           "Underline",
           "Hint",
+          "Value",
           "AllowTabs",
           "TextAlignment",
           "AllowSpellChecking",
@@ -190,7 +194,7 @@ const std::vector<ClassKeys>& ClassTable() {
          Boolean,
          {"TabStop", "AllowAutoDeactivate", "Caption", "Enabled", "Tooltip", "Transparent",
           "Visible", "Bold", "Italic", "FontName", "FontSize", "FontUnit", "Underline",
-          "VisualState", "DataField", "DataSource"}},
+          "VisualState", "Value", "DataField", "DataSource"}},
         {"PushButton",
          std::nullopt,
          {"TabStop", "AllowAutoDeactivate", "MacButtonStyle", "Cancel", "Caption", "Default",
@@ -236,9 +240,6 @@ std::optional<ValueType> CommonKeyType(std::string_view key) {
 }
 
 std::optional<std::string_view> ClassKey(const ClassKeys& entry, std::string_view key) {
-    if (entry.valueType && SameKey(key, "Value")) {
-        return "Value";
-    }
     for (std::string_view name : entry.keys) {
         if (SameKey(name, key)) {
             return name;
@@ -488,7 +489,30 @@ std::optional<ValueType> KeyType(std::string_view className, std::string_view ke
 
 std::optional<std::string_view> PropertyName(std::string_view className, std::string_view key) {
     const ClassKeys* entry = FindClass(className);
-    return entry == nullptr ? std::nullopt : ClassKey(*entry, key);
+    if (entry == nullptr || !ClassKey(*entry, key)) {
+        return std::nullopt;
+    }
+    // The type table spells keys as the framework's properties are named.
+    for (const KeyDef& def : kKeyTypes) {
+        if (SameKey(def.name, key)) {
+            return def.name;
+        }
+    }
+    return "Value";
+}
+
+std::vector<std::string_view> DesignListKeys(std::string_view className) {
+    const ClassKeys* entry = FindClass(className);
+    if (entry == nullptr) {
+        return {};
+    }
+    if (entry->className == "Window") {
+        return entry->keys;
+    }
+    std::vector<std::string_view> keys(kControlKeys.begin(), kControlKeys.end() - 1);
+    keys.insert(keys.end(), entry->keys.begin(), entry->keys.end());
+    keys.push_back(kControlKeys.back());
+    return keys;
 }
 
 std::span<const std::string_view> DesignListClasses() {

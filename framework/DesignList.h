@@ -55,6 +55,10 @@ std::optional<ValueType> KeyType(std::string_view className, std::string_view ke
 // when the class has no such key. Whoever applies a list dispatches on this name.
 std::optional<std::string_view> PropertyName(std::string_view className, std::string_view key);
 
+// The keys of a complete list for an object of the class, in the order a design writes them
+// (a control's twelve common keys, the class's own, InitialParent); empty for an unknown class.
+std::vector<std::string_view> DesignListKeys(std::string_view className);
+
 // The classes that have design property lists, "Window" first.
 std::span<const std::string_view> DesignListClasses();
 

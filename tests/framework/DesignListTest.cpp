@@ -1,4 +1,5 @@
 #include "DesignList.h"
+#include "DesignListInspect.h"
 
 #include <gtest/gtest.h>
 
@@ -8,19 +9,6 @@
 namespace {
 
 using namespace std::string_literals;
-
-std::string Hex(std::string_view bytes) {
-    static const char* digits = "0123456789ABCDEF";
-    std::string out;
-    for (unsigned char c : bytes) {
-        if (!out.empty()) {
-            out += ' ';
-        }
-        out += digits[c >> 4];
-        out += digits[c & 15];
-    }
-    return out;
-}
 
 struct EncodingCase {
     const char* label;
@@ -55,7 +43,7 @@ TEST(DesignListEncoding, WritesLittleEndianBytesAndReadsThemBack) {
         writer.Add(c.key, c.value);
         const std::string prefix = std::string(c.key) + " ";
         ASSERT_EQ(writer.Bytes().substr(0, prefix.size()), prefix);
-        EXPECT_EQ(Hex(writer.Bytes().substr(prefix.size())), c.valueHex);
+        EXPECT_EQ(HexBytes(writer.Bytes().substr(prefix.size())), c.valueHex);
 
         const std::vector<DesignEntry> entries = ReadDesignList(c.className, writer.Bytes());
         ASSERT_EQ(entries.size(), 1u);
