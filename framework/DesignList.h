@@ -7,8 +7,10 @@
 #include <cstddef>
 #include <cstdint>
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <variant>
 #include <vector>
 
@@ -48,6 +50,17 @@ class DesignListError : public RuntimeException {
 // "RadioButton", "Label", "Slider", "TextField", "CheckBox", "PushButton"); nothing when the
 // class has no such key. Keys match ignoring letter case, so "Multiline" finds "MultiLine".
 std::optional<ValueType> KeyType(std::string_view className, std::string_view key);
+
+// The framework's own spelling of a key of the class ("Multiline" answers "MultiLine"); nothing
+// when the class has no such key. Whoever applies a list dispatches on this name.
+std::optional<std::string_view> PropertyName(std::string_view className, std::string_view key);
+
+// The keys of a complete list for an object of the class, in the order a design writes them
+// (a control's twelve common keys, the class's own, InitialParent); empty for an unknown class.
+std::vector<std::string_view> DesignListKeys(std::string_view className);
+
+// The classes that have design property lists, "Window" first.
+std::span<const std::string_view> DesignListClasses();
 
 // Decodes a whole list for an object of the class. Never reads out of bounds; throws
 // DesignListError on any fault.
