@@ -65,9 +65,8 @@ Window& ImplicitWindow(std::string_view className) {
         throw NilObjectException("NilObjectException: the factory of " + std::string(className) +
                                  " made nothing");
     }
-    if (registry.owned.empty()) {
-        qAddPostRoutine(DestroyOwnedWindows);
-    }
+    static const bool cleanupAdded = (qAddPostRoutine(DestroyOwnedWindows), true);
+    (void)cleanupAdded;
     Window& window = *made;
     registry.owned.push_back(std::move(made));
     try {

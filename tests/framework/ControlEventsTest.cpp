@@ -206,6 +206,20 @@ TEST_F(MouseTest, NoDragOrUpAfterAPressAnsweredFalse) {
     EXPECT_EQ(log.events, (std::vector<std::string>{"move 20,30", "down 20,30"}));
 }
 
+TEST_F(MouseTest, EnterAndExitFollowThePointer) {
+    const auto note = [this](const char* what) {
+        return MakeDelegate(
+            std::function<void(Canvas&)>([this, what](Canvas&) { log.events.push_back(what); }),
+            "( Canvas )");
+    };
+    AddEventHandler(canvas(), CommonEvent::MouseEnter, note("enter"));
+    AddEventHandler(canvas(), CommonEvent::MouseExit, note("exit"));
+    QTest::mouseMove(platformWindow(), inWindow(-20, 5));
+    QTest::mouseMove(platformWindow(), inWindow(5, 5));
+    QTest::mouseMove(platformWindow(), inWindow(-20, 5));
+    EXPECT_EQ(log.events, (std::vector<std::string>{"enter", "move 5,5", "exit"}));
+}
+
 TEST_F(ControlEventsTest, CursorsAndRepaintRequests) {
     for (MouseCursor cursor :
          {MouseCursor::HandOpen, MouseCursor::FingerPointer, MouseCursor::StandardPointer}) {
