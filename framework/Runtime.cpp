@@ -135,7 +135,7 @@ void UnhandledException(const std::exception& error) {
 }
 
 void UnhandledUnknownException() {
-    ReportUnknownException();
+    ReportUnhandledException();
     State().exitCode = kStartupFailureCode;
 }
 

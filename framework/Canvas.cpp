@@ -1,0 +1,64 @@
+#include "Canvas.h"
+
+#include "QtGraphics.h"
+
+#include <QPaintEvent>
+#include <QPainter>
+#include <QWidget>
+
+namespace {
+
+class CanvasWidget : public QWidget {
+  public:
+    void SetOwner(Canvas* owner) { owner_ = owner; }
+
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        if (owner_ != nullptr) {
+            QPainter painter(this);
+            owner_->PaintOn(painter, event->region());
+        }
+    }
+
+  private:
+    Canvas* owner_ = nullptr;
+};
+
+} // namespace
+
+std::vector<EventSpec> Canvas::OwnEventSpecs() {
+    using Point = void(Canvas&, Int64, Int64);
+    using Paint = void(Canvas&, Graphics&, const std::vector<Rect>&);
+    return {
+        MakeEventSpec<void(Canvas&)>(15, "DoubleClick", "( Canvas )"),
+        MakeEventSpec<bool(Canvas&, Int64)>(16, "KeyDown", "( Canvas, Integer ) as Boolean"),
+        MakeEventSpec<void(Canvas&, Int64)>(17, "KeyUp", "( Canvas, Integer )"),
+        MakeEventSpec<void(Canvas&)>(18, "Activated", "( Canvas )"),
+        MakeEventSpec<void(Canvas&)>(19, "Deactivated", "( Canvas )"),
+        MakeEventSpec<void(Canvas&)>(20, "ScaleFactorChanged", "( Canvas )"),
+        MakeEventSpec<bool(Canvas&, Int64, Int64)>(kMouseDown, "MouseDown",
+                                                   "( Canvas, Integer, Integer ) as Boolean"),
+        MakeEventSpec<Point>(kMouseDrag, "MouseDrag", "( Canvas, Integer, Integer )"),
+        MakeEventSpec<Point>(kMouseUp, "MouseUp", "( Canvas, Integer, Integer )"),
+        MakeEventSpec<Paint>(kPaint, "Paint", "( Canvas, Graphics, Rect() )"),
+    };
+}
+
+Canvas::Canvas() : ControlOf(MakeControlWidget<CanvasWidget>(kClassName)) {
+    static_cast<CanvasWidget*>(Widget())->SetOwner(this);
+}
+
+void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
+    backdrop_ = std::move(picture);
+    Widget()->update();
+}
+
+void Canvas::PaintOn(QPainter& painter, const QRegion& dirty) {
+    // The backdrop is drawn here once pictures can be painted onto a QPainter.
+    std::vector<Rect> rects;
+    for (const QRect& r : dirty) {
+        rects.push_back(Rect{r.x(), r.y(), r.width(), r.height()});
+    }
+    QtGraphics graphics(painter, static_cast<double>(Height()));
+    Fire<void(Canvas&, Graphics&, const std::vector<Rect>&)>(kPaint, *this, graphics, rects);
+}

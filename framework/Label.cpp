@@ -1,0 +1,69 @@
+#include "Label.h"
+
+#include "PropertyValues.h"
+#include "TextAlignment.h"
+
+#include <QLabel>
+#include <QPalette>
+
+namespace {
+
+// Texts separate lines with a carriage return; Qt breaks lines at line feeds.
+QString DisplayText(const std::string& text) {
+    QString shown = QString::fromStdString(text);
+    shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
+    shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+    return shown;
+}
+
+} // namespace
+
+std::vector<EventSpec> Label::OwnEventSpecs() {
+    using Point = void(Label&, Int64, Int64);
+    return {
+        MakeEventSpec<void(Label&)>(15, "DoubleClick", "( Label )"),
+        MakeEventSpec<bool(Label&, Int64, Int64)>(kMouseDown, "MouseDown",
+                                                  "( Label, Integer, Integer ) as Boolean"),
+        MakeEventSpec<Point>(kMouseDrag, "MouseDrag", "( Label, Integer, Integer )"),
+        MakeEventSpec<Point>(kMouseUp, "MouseUp", "( Label, Integer, Integer )"),
+    };
+}
+
+Label::Label() : ControlOf(MakeControlWidget<QLabel>(kClassName)) {
+    label_ = static_cast<QLabel*>(Widget());
+    label_->setTextFormat(Qt::PlainText);
+    ApplyAlignment();
+}
+
+void Label::SetText(std::string_view text) {
+    text_ = std::string(text);
+    label_->setText(DisplayText(text_));
+}
+
+void Label::ApplyAlignment() {
+    const Qt::Alignment vertical = multiline_ ? Qt::AlignTop : Qt::AlignVCenter;
+    label_->setAlignment(HorizontalAlignment(alignment_) | vertical);
+    label_->setWordWrap(multiline_);
+}
+
+bool Label::ApplyClassProperty(std::string_view lowerKey, const DesignEntry& entry) {
+    if (lowerKey == "value") {
+        SetText(AsString(entry));
+    } else if (lowerKey == "textalignment") {
+        alignment_ = AsInteger(entry);
+        ApplyAlignment();
+    } else if (lowerKey == "multiline") {
+        multiline_ = AsBool(entry);
+        ApplyAlignment();
+    } else if (lowerKey == "selectable") {
+        label_->setTextInteractionFlags(AsBool(entry) ? Qt::TextSelectableByMouse
+                                                      : Qt::NoTextInteraction);
+    } else if (lowerKey == "textcolor") {
+        QPalette palette = label_->palette();
+        palette.setColor(QPalette::WindowText, ToQColor(AsColor(entry)));
+        label_->setPalette(palette);
+    } else {
+        return false;
+    }
+    return true;
+}

@@ -1,0 +1,253 @@
+#include "Window.h"
+
+#include "ControlFactory.h"
+#include "Dispatch.h"
+#include "PropertyValues.h"
+#include "UiThread.h"
+#include "WindowRegistry.h"
+
+#include <QCloseEvent>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QVBoxLayout>
+#include <QWidget>
+
+#include <algorithm>
+#include <climits>
+
+class WindowWidget : public QWidget {
+  public:
+    explicit WindowWidget(Window& owner) : owner_(owner) {}
+
+  protected:
+    void closeEvent(QCloseEvent* event) override {
+        QWidget::closeEvent(event);
+        if (event->isAccepted()) {
+            owner_.HandleClosed();
+        }
+    }
+
+  private:
+    Window& owner_;
+};
+
+namespace {
+
+int ToInt(Int64 value) {
+    return static_cast<int>(std::clamp<Int64>(value, 0, 1 << 24));
+}
+
+} // namespace
+
+Window::Window() {
+    RequireMainThread("Window construction");
+    widget_ = new WindowWidget(*this);
+    content_ = new QWidget(widget_);
+    layout_ = new QVBoxLayout(widget_);
+    layout_->setContentsMargins(0, 0, 0, 0);
+    layout_->setSpacing(0);
+    layout_->addWidget(content_);
+    ApplyFrame();
+}
+
+Window::~Window() {
+    UnregisterOpenWindow(*this);
+    // Contents before their containers: the reverse of creation order.
+    while (!controls_.empty()) {
+        controls_.pop_back();
+    }
+    delete widget_;
+}
+
+void Window::Constructor() {
+    RequireMainThread("Window.Constructor");
+    RegisterOpenWindow(*this);
+    open_ = true;
+    try {
+        Layout();
+        CreateControls();
+        AddMenuHandlers(*this);
+        widget_->setObjectName(QString::fromStdString(ClassName()));
+        Open();
+    } catch (...) {
+        open_ = false;
+        UnregisterOpenWindow(*this);
+        throw;
+    }
+    if (visible_) {
+        Show();
+    }
+}
+
+void Window::Show() {
+    RequireMainThread("Window.Show");
+    widget_->show();
+    widget_->raise();
+}
+
+void Window::Close() {
+    RequireMainThread("Window.Close");
+    if (widget_->isVisible()) {
+        widget_->close();
+    } else {
+        HandleClosed();
+    }
+}
+
+void Window::HandleClosed() {
+    if (!open_) {
+        return;
+    }
+    open_ = false;
+    UnregisterOpenWindow(*this);
+    ReleaseClosedWindow(*this);
+}
+
+std::unique_ptr<RectControl> Window::New(std::string_view className) {
+    return NewControl(className);
+}
+
+RectControl& Window::AddControl(std::string name, std::unique_ptr<RectControl> control) {
+    RequireMainThread("Window.AddControl");
+    if (control == nullptr) {
+        throw NilObjectException("NilObjectException: AddControl of " + name + " with nil");
+    }
+    if (ControlByName(name) != nullptr) {
+        throw RuntimeException("a control named " + name + " is already in the window");
+    }
+    control->ApplyProperty(DesignEntry{"Name", name, 0});
+    control->AttachTo(*this, content_);
+    RectControl& added = *control;
+    order_.push_back(&added);
+    controls_.push_back(std::move(control));
+    return added;
+}
+
+RectControl* Window::ControlByName(std::string_view name) const {
+    for (RectControl* control : order_) {
+        if (control->Name() == name) {
+            return control;
+        }
+    }
+    return nullptr;
+}
+
+void Window::AddMenuHandler(std::string itemName, std::function<bool()> handler) {
+    for (auto& [name, existing] : menuHandlers_) {
+        if (name == itemName) {
+            existing = std::move(handler);
+            return;
+        }
+    }
+    menuHandlers_.emplace_back(std::move(itemName), std::move(handler));
+}
+
+const std::function<bool()>* Window::MenuHandler(std::string_view itemName) const {
+    for (const auto& [name, handler] : menuHandlers_) {
+        if (name == itemName) {
+            return &handler;
+        }
+    }
+    return nullptr;
+}
+
+bool Window::HandleMenuItem(std::string_view itemName) {
+    const std::function<bool()>* handler = MenuHandler(itemName);
+    if (handler == nullptr) {
+        return false;
+    }
+    std::function<bool()> call = *handler;
+    return CallProgram(call).value_or(false);
+}
+
+std::string Window::Title() const {
+    return widget_->windowTitle().toStdString();
+}
+
+QWidget* Window::Widget() const {
+    return widget_;
+}
+
+void Window::SetMenuBar(QWidget* menuBar) {
+    layout_->setMenuBar(menuBar);
+}
+
+void Window::ApplyProperty(const DesignEntry& entry) {
+    const std::string key = LowerKey(entry.key);
+    struct IntegerKey {
+        const char* key;
+        Int64 Window::*field;
+    };
+    static constexpr IntegerKey kIntegers[] = {
+        {"width", &Window::width_},
+        {"height", &Window::height_},
+        {"minimumwidth", &Window::minWidth_},
+        {"minimumheight", &Window::minHeight_},
+        {"maximumwidth", &Window::maxWidth_},
+        {"maximumheight", &Window::maxHeight_},
+        {"defaultlocation", &Window::defaultLocation_},
+    };
+    struct BooleanKey {
+        const char* key;
+        bool Window::*field;
+    };
+    static constexpr BooleanKey kBooleans[] = {
+        {"hasclosebutton", &Window::hasClose_},
+        {"hasminimizebutton", &Window::hasMinimize_},
+        {"hasmaximizebutton", &Window::hasMaximize_},
+        {"resizeable", &Window::resizeable_},
+        {"visible", &Window::visible_},
+    };
+    for (const IntegerKey& k : kIntegers) {
+        if (key == k.key) {
+            this->*k.field = AsInteger(entry);
+        }
+    }
+    for (const BooleanKey& k : kBooleans) {
+        if (key == k.key) {
+            this->*k.field = AsBool(entry);
+        }
+    }
+    if (key == "title") {
+        widget_->setWindowTitle(QString::fromStdString(AsString(entry)));
+    }
+    // The stored background colour counts only with HasBackgroundColor, which no design sets;
+    // menu-bar visibility, full screen and the window type have no counterpart here.
+}
+
+void Window::FinishProperties() {
+    ApplyFrame();
+    if (defaultLocation_ == 0) {
+        return;
+    }
+    // Any other location centres the window on the main screen.
+    if (QScreen* screen = QGuiApplication::primaryScreen()) {
+        widget_->adjustSize();
+        QRect frame = widget_->frameGeometry();
+        frame.moveCenter(screen->availableGeometry().center());
+        widget_->move(frame.topLeft());
+    }
+}
+
+void Window::ApplyFrame() {
+    Qt::WindowFlags flags = Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint;
+    if (hasClose_) {
+        flags |= Qt::WindowCloseButtonHint;
+    }
+    if (hasMinimize_) {
+        flags |= Qt::WindowMinimizeButtonHint;
+    }
+    if (hasMaximize_ && resizeable_) {
+        flags |= Qt::WindowMaximizeButtonHint;
+    }
+    widget_->setWindowFlags(flags);
+    if (resizeable_) {
+        content_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_));
+        content_->setMaximumSize(ToInt(maxWidth_), ToInt(maxHeight_));
+        content_->resize(ToInt(width_), ToInt(height_));
+        layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
+    } else {
+        content_->setFixedSize(ToInt(width_), ToInt(height_));
+        layout_->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
