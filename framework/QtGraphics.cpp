@@ -20,14 +20,15 @@ QString ToQString(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-// Text sizes are points at 96 pixels to the inch, set as a pixel size so that a screen, an image
-// and a scaled printer page all show the same text in proportion to the drawing.
+// A text size of one point is one pixel of the drawing, as in the diagram's own 72-per-inch
+// coordinates: the captions' fixed margins (30 pixels for "Space" at the right edge) are measured
+// for that, and a screen, an image and a scaled printer page all show the same proportions.
 int PixelSize(float points) {
     if (!(points > 0.0f)) {
         const double appPoints = QGuiApplication::font().pointSizeF();
         points = static_cast<float>(appPoints > 0 ? appPoints : 12.0);
     }
-    return std::max(1, static_cast<int>(std::lround(points * 96.0 / 72.0)));
+    return std::max(1, static_cast<int>(std::lround(points)));
 }
 
 } // namespace

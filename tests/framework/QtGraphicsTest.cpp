@@ -130,11 +130,11 @@ TEST(QtGraphics, PenStateStartsAsGivenAndHolds) {
     EXPECT_EQ(g.PenWidth(), 3.0);
     EXPECT_EQ(g.Height(), 553.0);
     EXPECT_EQ(painter.pen().widthF(), 3.0);
-    EXPECT_EQ(painter.font().pixelSize(), 16);
+    EXPECT_EQ(painter.font().pixelSize(), 12);
 
     g.SetTextSize(10);
     g.SetPenWidth(2);
-    EXPECT_EQ(painter.font().pixelSize(), 13); // 10 points at 96 pixels to the inch
+    EXPECT_EQ(painter.font().pixelSize(), 10); // one point is one pixel of the drawing
     EXPECT_EQ(QFontInfo(painter.font()).family(), "Liberation Sans");
     EXPECT_EQ(g.TextFont(), "Arial");
     EXPECT_EQ(g.PenWidth(), 2.0);
