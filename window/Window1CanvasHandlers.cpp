@@ -17,8 +17,6 @@ bool InsideDragMargin(Int64 x, Int64 y) {
 
 } // namespace
 
-void Window1::Event_Open() {}
-
 void Window1::Canvas1_MouseUp(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {
     Globals::inKoordDragMode = false;
     // The end of an origin drag needs no repaint: its last position is already painted.
@@ -56,6 +54,3 @@ void Window1::Canvas1_MouseMove(Canvas& sender, Int64 x, Int64 y) {
     sender.SetMouseCursor(OnOriginHandle(x, y) ? MouseCursor::HandOpen
                                                : MouseCursor::StandardPointer);
 }
-
-void Window1::Canvas1_Paint(Canvas& /*sender*/, Graphics& /*g*/,
-                            const std::vector<Rect>& /*areas*/) {}
