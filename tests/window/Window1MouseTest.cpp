@@ -99,6 +99,13 @@ TEST_F(Window1MouseTest, DragsWhileProjectingChangeNothingAndTheReleaseRepaints)
     EXPECT_FALSE(Globals::inKoordDragMode);
     EXPECT_EQ(canvasRepaints() - afterPress, 1);
     EXPECT_EQ(event(), (Point{372, 400}));
+    // The read-outs keep the projected event's values after the release.
+    const char* const readouts[][2] = {
+        {"Label2", "6.00 ns"}, {"Label3", "3.00 m"}, {"Label4", "0.00 ns"}, {"Label5", "2.40 m"},
+        {"Label6", "6.00 ns"}, {"Label7", "3.00 m"}, {"Label8", "0.00 ns"}, {"Label9", "2.40 m"}};
+    for (const auto& [name, text] : readouts) {
+        EXPECT_EQ(window.Control<Label>(name).Text(), text) << name;
+    }
 }
 
 TEST_F(Window1MouseTest, TheCursorIsAnOpenHandOverTheOriginOnly) {
