@@ -13,6 +13,8 @@
 #include <QWindow>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -134,8 +136,8 @@ TEST_F(AboutWindowTest, ShowsTheCreditsAndTheLinkInTheirFonts) {
         bool underline;
         QColor color;
     };
-    for (const Look& want : {Look{&credits, false, QColor(0, 0, 0)},
-                             Look{&link, true, QColor(0, 64, 128)}}) {
+    for (const Look& want :
+         {Look{&credits, false, QColor(0, 0, 0)}, Look{&link, true, QColor(0, 64, 128)}}) {
         QWidget* widget = want.label->Widget();
         SCOPED_TRACE(widget->objectName().toStdString());
         EXPECT_EQ(widget->font().family(), "Arial");
@@ -194,6 +196,10 @@ struct HoverCase {
     MouseCursor over;
 };
 
+void PrintTo(const HoverCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
 class AboutHoverTest : public AboutWindowTest, public testing::WithParamInterface<HoverCase> {};
 
 TEST_P(AboutHoverTest, PointsOnlyOverTheLinkAndThePicture) {
@@ -225,6 +231,10 @@ struct ClickCase {
     QPoint press, release; // content coordinates
     std::vector<std::string> opens;
 };
+
+void PrintTo(const ClickCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AboutClickTest : public AboutWindowTest, public testing::WithParamInterface<ClickCase> {};
 
