@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdlib>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -270,3 +271,25 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::string(info.param.name); });
 
 } // namespace
+
+// The picture area shows the picture itself: a grab of the window matches the resource's pixels
+// at the picture's place. TESVAN_SNAPSHOT_ABOUT names a file to keep the grab for a look.
+TEST_F(AboutWindowTest, ThePictureAreaShowsThePicture) {
+    Window2& window = Window2::Instance();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(window.Widget()));
+    const QImage shot = window.ContentWidget()->grab().toImage();
+    if (const char* path = std::getenv("TESVAN_SNAPSHOT_ABOUT")) {
+        window.Widget()->grab().save(path);
+    }
+    const QImage picture = QImage(":/Pemo2020.jpg").convertToFormat(shot.format());
+    ASSERT_FALSE(picture.isNull());
+    int matching = 0;
+    int sampled = 0;
+    for (int y = 0; y < picture.height(); y += 10) {
+        for (int x = 0; x < picture.width(); x += 10) {
+            ++sampled;
+            matching += shot.pixel(304 + x, 36 + y) == picture.pixel(x, y);
+        }
+    }
+    EXPECT_EQ(matching, sampled);
+}
