@@ -52,4 +52,13 @@ extern std::shared_ptr<PrinterSetup> myPrinterSetup;
 // Sets x_Val, x_units, y_val and y_units for stUnits; a step outside 0..9 changes nothing.
 void calcUnits();
 
+// Builds the frames, the objects and the page set-up, and reads the drawing area's size from
+// the main window's canvas. Runs once, when the main window opens.
+void InitGlobals();
+
+// Draws the whole diagram on g: calibration circles, the light cone when it is asked for, both
+// frames' axes and both objects, after copying the main window's object controls into the
+// objects. Sets only what it draws with and restores nothing.
+void Print(Graphics& g);
+
 } // namespace Globals

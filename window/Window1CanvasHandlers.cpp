@@ -1,7 +1,5 @@
 #include "Window1.h"
 
-void Window1::Event_Open() {}
-
 void Window1::Canvas1_MouseUp(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {}
 
 bool Window1::Canvas1_MouseDown(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {
@@ -11,6 +9,3 @@ bool Window1::Canvas1_MouseDown(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {
 void Window1::Canvas1_MouseDrag(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {}
 
 void Window1::Canvas1_MouseMove(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {}
-
-void Window1::Canvas1_Paint(Canvas& /*sender*/, Graphics& /*g*/,
-                            const std::vector<Rect>& /*areas*/) {}
