@@ -1,5 +1,6 @@
 #include "Canvas.h"
 
+#include "Picture.h"
 #include "QtGraphics.h"
 
 #include <QPaintEvent>
@@ -54,7 +55,11 @@ void Canvas::SetBackdrop(std::shared_ptr<Picture> picture) {
 }
 
 void Canvas::PaintOn(QPainter& painter, const QRegion& dirty) {
-    // The backdrop is drawn here once pictures can be painted onto a QPainter.
+    // The backdrop stands at the top left at its own size, so a picture made for the canvas
+    // shows pixel for pixel; a larger one is cut at the canvas's edges.
+    if (backdrop_ != nullptr) {
+        painter.drawPixmap(0, 0, backdrop_->Pixmap());
+    }
     std::vector<Rect> rects;
     for (const QRect& r : dirty) {
         rects.push_back(Rect{r.x(), r.y(), r.width(), r.height()});

@@ -5,6 +5,9 @@
 #include <QApplication>
 #include <QFont>
 
+#include <algorithm>
+#include <cmath>
+
 bool ControlFont::Apply(std::string_view lowerKey, const DesignEntry& entry) {
     if (lowerKey == "fontname") {
         name = AsString(entry);
@@ -27,8 +30,10 @@ QFont ControlFont::ToQFont() const {
     if (name != "System" && !name.empty()) {
         font.setFamily(QString::fromStdString(name));
     }
+    // Design sizes are points of a 72-dpi screen, where a 12-point text is 12 pixels high and
+    // the controls' boxes are sized for that; pixel sizes keep the text inside its box.
     if (size > 0) {
-        font.setPointSizeF(size);
+        font.setPixelSize(static_cast<int>(std::lround(std::clamp(size, 1.0, 10000.0))));
     }
     font.setBold(bold);
     font.setItalic(italic);

@@ -7,7 +7,7 @@
 class QFont;
 
 // A control's text font as its design gives it. "System" at size 0 is the application's own
-// font at its standard size.
+// font at its standard size; other sizes are taken as pixels.
 struct ControlFont {
     std::string name = "System";
     double size = 0;

@@ -1,13 +1,17 @@
 #include "Window.h"
 
+#include "Application.h"
 #include "ControlFactory.h"
 #include "Dispatch.h"
 #include "PropertyValues.h"
+#include "QtMenuBar.h"
+#include "Runtime.h"
 #include "UiThread.h"
 #include "WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
@@ -67,6 +71,9 @@ void Window::Constructor() {
         Layout();
         CreateControls();
         AddMenuHandlers(*this);
+        // The bar was built before the handlers were bound; items on the bar itself and the
+        // shortcuts of unopened menus take their state from this update.
+        UpdateQtMenuBarEnabling(menuBar_);
         widget_->setObjectName(QString::fromStdString(ClassName()));
         Open();
     } catch (...) {
@@ -197,6 +204,7 @@ void Window::ApplyProperty(const DesignEntry& entry) {
         {"hasmaximizebutton", &Window::hasMaximize_},
         {"resizeable", &Window::resizeable_},
         {"visible", &Window::visible_},
+        {"menubarvisible", &Window::menuBarVisible_},
     };
     for (const IntegerKey& k : kIntegers) {
         if (key == k.key) {
@@ -212,11 +220,12 @@ void Window::ApplyProperty(const DesignEntry& entry) {
         widget_->setWindowTitle(QString::fromStdString(AsString(entry)));
     }
     // The stored background colour counts only with HasBackgroundColor, which no design sets;
-    // menu-bar visibility, full screen and the window type have no counterpart here.
+    // full screen and the window type have no counterpart here.
 }
 
 void Window::FinishProperties() {
     ApplyFrame();
+    InstallAppMenuBar();
     if (defaultLocation_ == 0) {
         return;
     }
@@ -227,6 +236,25 @@ void Window::FinishProperties() {
         frame.moveCenter(screen->availableGeometry().center());
         widget_->move(frame.topLeft());
     }
+}
+
+void Window::InstallAppMenuBar() {
+    if (!menuBarVisible_ || menuBar_ != nullptr) {
+        return;
+    }
+    std::shared_ptr<Application> app = RuntimeAppObject();
+    if (app == nullptr || app->MenuBar() == nullptr) {
+        return;
+    }
+    // Qt gives every window a bar of its own: each one runs the commands its window binds.
+    menuBar_ = BuildQtMenuBar(*app->MenuBar(), widget_,
+                              [this](const std::string& itemName) -> std::function<bool()> {
+                                  if (MenuHandler(itemName) == nullptr) {
+                                      return {};
+                                  }
+                                  return [this, itemName] { return HandleMenuItem(itemName); };
+                              });
+    SetMenuBar(menuBar_);
 }
 
 void Window::ApplyFrame() {

@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+class QMenuBar;
 class QVBoxLayout;
 class QWidget;
 class WindowWidget;
@@ -64,6 +65,9 @@ class Window {
     QWidget* ContentWidget() const { return content_; }
     // Puts a menu bar above the content area; the content keeps its size.
     void SetMenuBar(QWidget* menuBar);
+    // The application's menu bar as this window shows it; nullptr when its design hides it or
+    // there was no application menu bar when its design was applied.
+    QMenuBar* AppMenuBar() const { return menuBar_; }
 
     // Framework side: design values (SetProperties) and the close notification.
     void ApplyProperty(const DesignEntry& entry);
@@ -79,10 +83,12 @@ class Window {
 
   private:
     void ApplyFrame();
+    void InstallAppMenuBar();
 
     WindowWidget* widget_;
     QWidget* content_;
     QVBoxLayout* layout_;
+    QMenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
     std::vector<RectControl*> order_;
     std::vector<std::pair<std::string, std::function<bool()>>> menuHandlers_;
@@ -92,6 +98,7 @@ class Window {
     bool hasClose_ = true, hasMinimize_ = true, hasMaximize_ = true;
     bool resizeable_ = true;
     bool visible_ = true;
+    bool menuBarVisible_ = false;
     bool open_ = false;
 };
 

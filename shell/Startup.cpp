@@ -4,6 +4,8 @@
 #include "Exceptions.h"
 #include "MenuBar1.h"
 #include "Runtime.h"
+#include "Window1.h"
+#include "Window2.h"
 
 #include <utility>
 
@@ -99,6 +101,8 @@ void MakeDefaultView() {
 void RegisterProgramInitializers() {
     RegisterInitializer(&RegisterAppClass);
     RegisterInitializer(&RegisterMenuBar1Class);
+    RegisterInitializer(&Window1::RegisterClass);
+    RegisterInitializer(&Window2::RegisterClass);
 }
 
 std::exception_ptr CallFunctionWithExceptionHandling(void (*fn)(void*), void* arg) {

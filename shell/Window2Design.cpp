@@ -35,7 +35,7 @@ std::vector<ControlRow> ControlTable() {
 
 const std::string& Window2CreditsText() {
     static const std::string text = "64 bit version 1.5    for OS X\r"
-                                    "created with Qt 6 and C++  Jan 2020\r"
+                                    "created with Qt 6  Jan 2020\r"
                                     "\r"
                                     "ferol quistral";
     return text;

@@ -9,9 +9,9 @@
 // The about window's fixed design, as design property lists built from its tables.
 
 // The author's web site, whose host name the link label shows, and the author's mail address.
-inline constexpr std::string_view kWebHost = "quistral.example.org";
-inline constexpr std::string_view kWebLink = "https://quistral.example.org";
-inline constexpr std::string_view kMailLink = "mailto:ferol@quistral.example.org";
+inline constexpr std::string_view kWebHost = "quistral.example";
+inline constexpr std::string_view kWebLink = "https://quistral.example";
+inline constexpr std::string_view kMailLink = "mailto:ferol@quistral.example";
 
 // The credits: four lines joined by carriage returns.
 const std::string& Window2CreditsText();

@@ -1,11 +1,5 @@
-#include "Runtime.h"
-#include "Startup.h"
+#include "Program.h"
 
 int main(int argc, char** argv) {
-    RegisterProgramInitializers();
-    RuntimeInit(argc, argv);
-    RuntimePerformInitializers();
-    Main();
-    RuntimePerformFinalizers();
-    return RuntimeExit();
+    return RunProgram(argc, argv);
 }

@@ -20,7 +20,7 @@ using Entries = std::vector<KeyValue>;
 
 const Color kWhite = RGB(255, 255, 255);
 const Color kBlack = RGB(0, 0, 0);
-const std::string kCredits = "64 bit version 1.5    for OS X\rcreated with Qt 6 and C++  Jan 2020\r"
+const std::string kCredits = "64 bit version 1.5    for OS X\rcreated with Qt 6  Jan 2020\r"
                              "\rferol quistral";
 
 Entries Opening(const char* name, Int64 left, Int64 top, Int64 width, Int64 height, Int64 tab) {
@@ -85,7 +85,7 @@ const ControlCase kControls[] = {
                                                                     {"InitialParent", ""s}})},
     {"Label", LabelEntries("StaticText1", 43, 152, 83, 0, true, kBlack, kCredits, false)},
     {"Label", LabelEntries("StaticText2", 228, 107, 27, 1, false, RGB(0, 64, 128),
-                           "quistral.example.org", true)},
+                           "quistral.example", true)},
     {"Canvas", Join(Opening("Canvas1", 304, 36, 194, 251, 1), {{"TabStop", true},
                                                                {"AllowAutoDeactivate", true},
                                                                {"Enabled", true},
