@@ -1,5 +1,11 @@
 #include "Medians.h"
 
+#include <unistd.h>
+
+// Coloured only on a terminal, so that a saved report stays readable.
+MedianReporter::MedianReporter()
+    : ConsoleReporter(isatty(STDOUT_FILENO) != 0 ? OO_ColorTabular : OO_Tabular) {}
+
 void MedianReporter::ReportRuns(const std::vector<Run>& runs) {
     for (const Run& run : runs) {
         if (run.run_type != Run::RT_Aggregate || run.aggregate_name != "median") {

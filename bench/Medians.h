@@ -9,6 +9,7 @@
 // median of each of its counters, for the figures printed at the end.
 class MedianReporter : public benchmark::ConsoleReporter {
   public:
+    MedianReporter();
     void ReportRuns(const std::vector<Run>& runs) override;
 
     // Nothing when that benchmark did not run.

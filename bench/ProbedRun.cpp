@@ -3,6 +3,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <ctime>
+#include <fcntl.h>
 #include <fstream>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -53,9 +54,17 @@ std::optional<ProbedRun> RunProbed(int lingerMs, std::string& error) {
     std::string program = TESVAN_PROGRAM;
     char* argv[] = {program.data(), nullptr};
 
+    // The program's own output (platform notes) would only clutter the report.
+    posix_spawn_file_actions_t quiet;
+    posix_spawn_file_actions_init(&quiet);
+    posix_spawn_file_actions_addopen(&quiet, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    posix_spawn_file_actions_addopen(&quiet, STDERR_FILENO, "/dev/null", O_WRONLY, 0);
+
     const long long spawned = MonotonicNanoseconds();
     pid_t child = 0;
-    if (posix_spawn(&child, argv[0], nullptr, nullptr, argv, envp.data()) != 0) {
+    const int spawnError = posix_spawn(&child, argv[0], &quiet, nullptr, argv, envp.data());
+    posix_spawn_file_actions_destroy(&quiet);
+    if (spawnError != 0) {
         std::remove(reportPath);
         error = "cannot start " + program;
         return std::nullopt;
@@ -68,7 +77,8 @@ std::optional<ProbedRun> RunProbed(int lingerMs, std::string& error) {
     std::ifstream(reportPath) >> firstPaint >> peakKilobytes;
     std::remove(reportPath);
     if (!WIFEXITED(status) || WEXITSTATUS(status) != 0 || firstPaint <= 0 || peakKilobytes < 0) {
-        error = program + " ended without painting its canvas";
+        error = program + " ended without painting its canvas (exit status " +
+                std::to_string(WIFEXITED(status) ? WEXITSTATUS(status) : -1) + ")";
         return std::nullopt;
     }
     return ProbedRun{static_cast<double>(firstPaint - spawned) * 1e-9,

@@ -23,18 +23,16 @@ void Probed(benchmark::State& state, int lingerMs) {
     }
 }
 
+// Each run is one child process, timed by what it reports.
+void OneProcessPerRun(benchmark::internal::Benchmark* bench) {
+    bench->Unit(benchmark::kMillisecond)
+        ->UseManualTime()
+        ->Iterations(1)
+        ->ReportAggregatesOnly(true);
+}
+
 } // namespace
 
-BENCHMARK_CAPTURE(Probed, startup_to_first_paint, 0)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(10)
-    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Probed, startup_to_first_paint, 0)->Apply(OneProcessPerRun)->Repetitions(10);
 // Kept running for a second and a half after its first paint.
-BENCHMARK_CAPTURE(Probed, running_program, 1500)
-    ->Unit(benchmark::kMillisecond)
-    ->UseManualTime()
-    ->Iterations(1)
-    ->Repetitions(3)
-    ->ReportAggregatesOnly(true);
+BENCHMARK_CAPTURE(Probed, running_program, 1500)->Apply(OneProcessPerRun)->Repetitions(3);
