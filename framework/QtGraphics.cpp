@@ -1,9 +1,7 @@
 #include "QtGraphics.h"
 
-#include <QFont>
 #include <QGuiApplication>
 #include <QPainter>
-#include <QPen>
 #include <QString>
 
 #include <algorithm>
@@ -60,18 +58,26 @@ void QtGraphics::SetTextSize(float size) {
     ApplyFont();
 }
 
+QPen QtGraphics::QtPen(const PenState& pen) {
+    const double width = std::isfinite(pen.width) && pen.width > 0 ? pen.width : 1.0;
+    return QPen(ToQColor(pen.color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin);
+}
+
+QFont QtGraphics::QtFont(const PenState& pen) {
+    QFont font = QGuiApplication::font();
+    if (pen.font != "System" && !pen.font.empty()) {
+        font.setFamily(ToQString(pen.font));
+    }
+    font.setPixelSize(PixelSize(pen.size));
+    return font;
+}
+
 void QtGraphics::ApplyPen() {
-    const double width = std::isfinite(pen_.width) && pen_.width > 0 ? pen_.width : 1.0;
-    painter_.setPen(QPen(ToQColor(pen_.color), width, Qt::SolidLine, Qt::SquareCap, Qt::MiterJoin));
+    painter_.setPen(QtPen(pen_));
 }
 
 void QtGraphics::ApplyFont() {
-    QFont font = QGuiApplication::font();
-    if (pen_.font != "System" && !pen_.font.empty()) {
-        font.setFamily(ToQString(pen_.font));
-    }
-    font.setPixelSize(PixelSize(pen_.size));
-    painter_.setFont(font);
+    painter_.setFont(QtFont(pen_));
 }
 
 void QtGraphics::DrawLine(double x1, double y1, double x2, double y2) {

@@ -3,6 +3,9 @@
 #include "Graphics.h"
 #include "PenState.h"
 
+#include <QFont>
+#include <QPen>
+
 class QPainter;
 
 // A drawing context over a QPainter on any paint device: a widget, a QImage or a QPrinter page.
@@ -30,6 +33,10 @@ class QtGraphics : public Graphics {
                     bool condense) override;
 
     double Height() const override { return height_; }
+
+    // The Qt pen and font a pen state draws with.
+    static QPen QtPen(const PenState& pen);
+    static QFont QtFont(const PenState& pen);
 
   private:
     void ApplyPen();
