@@ -1,4 +1,5 @@
 #include "Runtime.h"
+#include "WindowRegistry.h"
 
 #include "Application.h"
 #include "ExceptionReport.h"
@@ -68,6 +69,8 @@ void RuntimePerformFinalizers() {
     for (auto it = finalizers.rbegin(); it != finalizers.rend(); ++it) {
         (*it)();
     }
+    // Left to the exit handlers, the windows would be destroyed after parts of Qt are gone.
+    DestroyOwnedWindows();
 }
 
 void RuntimeInitExternalClasses() {}

@@ -15,6 +15,7 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <string>
 
 #include <algorithm>
 #include <climits>
@@ -74,7 +75,9 @@ void Window::Constructor() {
         // The bar was built before the handlers were bound; items on the bar itself and the
         // shortcuts of unopened menus take their state from this update.
         UpdateQtMenuBarEnabling(menuBar_);
-        widget_->setObjectName(QString::fromStdString(ClassName()));
+        // The registered name is "Class.Class"; the widget carries the class's own name.
+        const std::string registered = ClassName();
+        widget_->setObjectName(QString::fromStdString(registered.substr(0, registered.find('.'))));
         Open();
     } catch (...) {
         open_ = false;

@@ -24,15 +24,14 @@ Registry& TheRegistry() {
     return registry;
 }
 
-// Owned windows hold Qt widgets: they must go before the application object does.
+} // namespace
+
 void DestroyOwnedWindows() {
     auto owned = std::move(TheRegistry().owned);
     while (!owned.empty()) {
         owned.pop_back();
     }
 }
-
-} // namespace
 
 Window* GetImplicitWindow(std::string_view className) {
     for (Window* window : TheRegistry().open) {

@@ -29,6 +29,10 @@ template <class T> T& ImplicitWindow() {
     return ClassVerify<T>(&ImplicitWindow(T::kClassName), T::kClassName);
 }
 
+// Destroys every window the framework owns. Windows hold Qt widgets, so they must go while Qt
+// is still whole: when the process finalises, or before the application object is deleted.
+void DestroyOwnedWindows();
+
 // Registry internals, for Window.
 void RegisterOpenWindow(Window& window);
 void UnregisterOpenWindow(Window& window);

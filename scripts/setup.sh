@@ -2,7 +2,7 @@
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils
-    libbenchmark-dev clang libclang-rt-14-dev)
+    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")

@@ -78,7 +78,7 @@ constexpr ExpectedControl kControls[] = {
 TEST_F(AboutWindowTest, OpensWithItsDesign) {
     Window2& window = Window2::Instance();
     EXPECT_TRUE(window.Widget()->isVisible());
-    EXPECT_EQ(window.Widget()->objectName(), "Window2.Window2");
+    EXPECT_EQ(window.Widget()->objectName(), "Window2");
     EXPECT_EQ(window.Title(), "about Tesvan");
     EXPECT_EQ(window.ContentWidget()->size(), QSize(545, 328));
     EXPECT_FALSE(window.Resizeable());

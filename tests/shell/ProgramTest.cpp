@@ -33,7 +33,7 @@ void ChooseAbout(Window& window) {
 int OpenAboutWindows() {
     int count = 0;
     for (QWidget* top : QApplication::topLevelWidgets()) {
-        count += top->objectName() == Window2::kClassName && top->isVisible() ? 1 : 0;
+        count += top->objectName() == "Window2" && top->isVisible() ? 1 : 0;
     }
     return count;
 }

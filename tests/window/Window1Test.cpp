@@ -167,7 +167,7 @@ TEST_F(Window1Test, SelectionsAndAlignmentsFollowTheDesign) {
 TEST_F(Window1Test, ContentAreaIsFixedAtTheDesignSize) {
     QWidget* top = window.Widget();
     EXPECT_EQ(window.Title(), "Tesvan Diagram");
-    EXPECT_EQ(top->objectName().toStdString(), "Window1.Window1");
+    EXPECT_EQ(top->objectName().toStdString(), "Window1");
     EXPECT_EQ(window.ContentWidget()->size(), QSize(894, 781));
     EXPECT_EQ(top->minimumSize(), top->maximumSize());
     EXPECT_FALSE(top->windowFlags().testFlag(Qt::WindowMaximizeButtonHint));
