@@ -199,7 +199,7 @@ std::string Format(double x, std::string_view pattern) {
     const bool roundUp = fixed[wanted - 1] >= '5';
     fixed.resize(wanted - 1);
     if (fixed.empty()) {
-        fixed = "0";
+        fixed.assign(1, '0');
     }
     if (roundUp && !Increment(fixed)) {
         fixed.insert(fixed.begin(), '1');

@@ -15,9 +15,9 @@
 #include <QScreen>
 #include <QVBoxLayout>
 #include <QWidget>
-#include <string>
 
 #include <algorithm>
+#include <string>
 #include <climits>
 
 class WindowWidget : public QWidget {
