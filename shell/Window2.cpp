@@ -1,5 +1,6 @@
 #include "Window2.h"
 
+#include "DesignedControls.h"
 #include "EventQuery.h"
 #include "Pemo2020.h"
 #include "ShowURL.h"
@@ -8,18 +9,7 @@
 
 namespace {
 
-template <auto Handler> Delegate HandlerOf(Window2& window, std::string signature) {
-    return MakeDelegate(&window, Handler, std::move(signature));
-}
-
-struct Binding {
-    const char* control;
-    int event;
-    const char* signature;
-    Delegate (*make)(Window2&, std::string);
-};
-
-const Binding kBindings[] = {
+const EventBinding<Window2> kBindings[] = {
     {"StaticText2", CommonEvent::MouseEnter, "( Label )",
      &HandlerOf<&Window2::StaticText2_MouseEnter>},
     {"StaticText2", CommonEvent::MouseExit, "( Label )",
@@ -35,18 +25,6 @@ const Binding kBindings[] = {
     {"Canvas1", Canvas::kMouseUp, "( Canvas, Integer, Integer )",
      &HandlerOf<&Window2::Canvas1_MouseUp>},
 };
-
-RectControl& VerifiedControl(Window& window, const ControlDesign& design) {
-    RectControl* control = window.ControlByName(design.name);
-    if (control == nullptr) {
-        throw NilObjectException("NilObjectException: no control named " + design.name);
-    }
-    if (control->ClassName() != design.className) {
-        throw IllegalCastException("IllegalCastException: " + control->ClassName() + " '" +
-                                   design.name + "' is not a " + design.className);
-    }
-    return *control;
-}
 
 } // namespace
 
@@ -76,27 +54,13 @@ void Window2::CreateControls() {
 
 void Window2::CreateControls0() {
     for (const ControlDesign& design : Window2ControlDesigns()) {
-        RectControl& control = NewDesignedControl(design);
+        RectControl& control = NewDesignedControl(*this, design);
         if (auto* canvas = dynamic_cast<Canvas*>(&control)) {
             // The picture goes in before the design values, which have no backdrop of their own.
             canvas->SetBackdrop(Pemo2020());
         }
         SetProperties(VerifiedControl(*this, design), design.properties);
-        BindHandlers(design);
-    }
-}
-
-RectControl& Window2::NewDesignedControl(const ControlDesign& design) {
-    AddControl(design.name, New(design.className));
-    return VerifiedControl(*this, design);
-}
-
-void Window2::BindHandlers(const ControlDesign& design) {
-    for (const Binding& binding : kBindings) {
-        if (design.name == binding.control) {
-            AddEventHandler(VerifiedControl(*this, design), binding.event,
-                            binding.make(*this, binding.signature));
-        }
+        BindDesignedHandlers(*this, design, kBindings);
     }
 }
 

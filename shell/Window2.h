@@ -46,9 +46,4 @@ class Window2 : public Window {
     void CreateControls() override;
 
     virtual void CreateControls0();
-
-  private:
-    // Creates and registers the control of that design, and answers it looked up again.
-    RectControl& NewDesignedControl(const ControlDesign& design);
-    void BindHandlers(const ControlDesign& design);
 };

@@ -1,5 +1,6 @@
 #include "Window1.h"
 
+#include "DesignedControls.h"
 #include "Window1Design.h"
 
 #include <string>
@@ -9,25 +10,13 @@ namespace {
 // Controls 1 to 30 are made by CreateControls0, the rest by CreateControls1.
 constexpr std::size_t kFirstControlOfPart1 = 30;
 
-// A delegate of the handler on the window; the member pointer keeps virtual dispatch.
-template <auto Handler> Delegate HandlerOf(Window1& window, std::string signature) {
-    return MakeDelegate(&window, Handler, std::move(signature));
-}
-
-struct Binding {
-    const char* control;
-    int event;
-    const char* signature;
-    Delegate (*make)(Window1&, std::string);
-};
-
 constexpr const char* kPoint = "( Canvas, Integer, Integer )";
 constexpr const char* kPress = "( Canvas, Integer, Integer ) as Boolean";
 constexpr const char* kSlider = "( Slider )";
 constexpr const char* kCheckBox = "( CheckBox )";
 constexpr const char* kButton = "( PushButton )";
 
-const Binding kBindings[] = {
+const EventBinding<Window1> kBindings[] = {
     {"Canvas1", Canvas::kMouseUp, kPoint, &HandlerOf<&Window1::Canvas1_MouseUp>},
     {"Canvas1", Canvas::kMouseDown, kPress, &HandlerOf<&Window1::Canvas1_MouseDown>},
     {"Canvas1", Canvas::kMouseDrag, kPoint, &HandlerOf<&Window1::Canvas1_MouseDrag>},
@@ -63,19 +52,6 @@ const Binding kBindings[] = {
     {"CheckBox7", CheckBox::Action, kCheckBox, &HandlerOf<&Window1::CheckBox7_Action>},
 };
 
-// The class check of a control looked up by name, against its design's class name.
-RectControl& VerifiedControl(Window& window, const ControlDesign& design) {
-    RectControl* control = window.ControlByName(design.name);
-    if (control == nullptr) {
-        throw NilObjectException("NilObjectException: no control named " + design.name);
-    }
-    if (control->ClassName() != design.className) {
-        throw IllegalCastException("IllegalCastException: " + control->ClassName() + " '" +
-                                   design.name + "' is not a " + design.className);
-    }
-    return *control;
-}
-
 } // namespace
 
 void Window1::CreateControls0() {
@@ -90,14 +66,8 @@ void Window1::CreateDesignedControls(std::size_t first, std::size_t end) {
     const std::vector<ControlDesign>& designs = Window1ControlDesigns();
     for (std::size_t i = first; i < end && i < designs.size(); ++i) {
         const ControlDesign& design = designs[i];
-        AddControl(design.name, New(design.className));
-        SetProperties(VerifiedControl(*this, design), design.properties);
+        SetProperties(NewDesignedControl(*this, design), design.properties);
         // The design values are in place before any handler is bound, so none runs for them.
-        for (const Binding& binding : kBindings) {
-            if (design.name == binding.control) {
-                AddEventHandler(VerifiedControl(*this, design), binding.event,
-                                binding.make(*this, binding.signature));
-            }
-        }
+        BindDesignedHandlers(*this, design, kBindings);
     }
 }
