@@ -1,7 +1,9 @@
 #include "Printing.h"
 #include "Exceptions.h"
 #include "PageFit.h"
+#include "PdfPages.h"
 #include "PrintDialogs.h"
+#include "ScriptedPrintDialogs.h"
 
 #include <QFile>
 #include <QImage>
@@ -47,50 +49,15 @@ INSTANTIATE_TEST_SUITE_P(Pages, FitOnPageCases,
                                          FitCase{"empty_page", 636, 553, 0, 0, 1.0, 0}),
                          [](const auto& info) { return std::string(info.param.name); });
 
-// Answers the dialogs as a test script says, and can aim a confirmed print at a PDF file.
-class ScriptedDialogs : public PrintDialogs {
-  public:
-    bool pageSetupAnswer = false;
-    bool printAnswer = false;
-    QString pdfPath;
-    int pageSetups = 0;
-    int prints = 0;
-    QPrinter* lastPrinter = nullptr;
-
-    bool RunPageSetup(QPrinter& printer, QWidget*) override {
-        ++pageSetups;
-        lastPrinter = &printer;
-        return pageSetupAnswer;
-    }
-    bool RunPrint(QPrinter& printer, QWidget*) override {
-        ++prints;
-        lastPrinter = &printer;
-        if (printAnswer) {
-            printer.setOutputFormat(QPrinter::PdfFormat);
-            printer.setOutputFileName(pdfPath);
-        }
-        return printAnswer;
-    }
-};
-
 class PrintingTest : public testing::Test {
   protected:
     void SetUp() override {
-        auto dialogs = std::make_unique<ScriptedDialogs>();
+        auto dialogs = std::make_unique<ScriptedPrintDialogs>();
         script_ = dialogs.get();
         script_->pdfPath = dir_.filePath("page.pdf");
         previous_ = SetPrintDialogs(std::move(dialogs));
     }
     void TearDown() override { SetPrintDialogs(std::move(previous_)); }
-
-    static int PdfPages(const QString& path) {
-        QProcess pdfinfo;
-        pdfinfo.start("pdfinfo", {path});
-        pdfinfo.waitForFinished();
-        const auto match =
-            QRegularExpression(R"(Pages:\s+(\d+))").match(pdfinfo.readAllStandardOutput());
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
-    }
 
     // The page rendered at 72 pixels to the inch, so one point is one pixel.
     QImage RenderPage(const QString& path) {
@@ -100,7 +67,7 @@ class PrintingTest : public testing::Test {
     }
 
     QTemporaryDir dir_;
-    ScriptedDialogs* script_ = nullptr;
+    ScriptedPrintDialogs* script_ = nullptr;
     std::unique_ptr<PrintDialogs> previous_;
 };
 

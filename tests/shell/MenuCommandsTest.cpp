@@ -1,5 +1,6 @@
 // Page Setup and Print from the main window: the page set-up state, the setup handed to the
 // print dialog, and the printed page.
+#include "PdfPages.h"
 #include "ProgramHarness.h"
 #include "ScriptedPrintDialogs.h"
 
@@ -42,15 +43,6 @@ class MenuCommands : public testing::Test {
 
     void Choose(const char* itemName) {
         main->AppMenuBar()->findChild<QAction*>(itemName)->trigger();
-    }
-
-    static int PdfPages(const QString& path) {
-        QProcess pdfinfo;
-        pdfinfo.start("pdfinfo", {path});
-        pdfinfo.waitForFinished();
-        const auto match =
-            QRegularExpression(R"(Pages:\s+(\d+))").match(pdfinfo.readAllStandardOutput());
-        return match.hasMatch() ? match.captured(1).toInt() : -1;
     }
 
     // Prints through the menu and renders the page at 72 pixels to the inch.
