@@ -32,7 +32,7 @@ int PixelSize(float points) {
 } // namespace
 
 QtGraphics::QtGraphics(QPainter& painter, double height, PenState start)
-    : painter_(painter), height_(height), pen_(std::move(start)) {
+    : PenGraphics(std::move(start)), painter_(painter), height_(height) {
     painter_.setBrush(Qt::NoBrush);
     ApplyPen();
     ApplyFont();

@@ -1,7 +1,6 @@
 #pragma once
 
-#include "Graphics.h"
-#include "PenState.h"
+#include "PenGraphics.h"
 
 #include <QFont>
 #include <QPen>
@@ -10,7 +9,7 @@ class QPainter;
 
 // A drawing context over a QPainter on any paint device: a widget, a QImage or a QPrinter page.
 // The painter must outlive this object. Lines at whole-pixel coordinates are drawn crisp.
-class QtGraphics : public Graphics {
+class QtGraphics : public PenGraphics {
   public:
     // height: what Height() answers, in the surface's pixels; start: the pen state the surface
     // begins with.
@@ -20,11 +19,6 @@ class QtGraphics : public Graphics {
     void SetPenWidth(double width) override;
     void SetTextFont(std::string_view font) override;
     void SetTextSize(float size) override;
-
-    Color ForeColor() const override { return pen_.color; }
-    double PenWidth() const override { return pen_.width; }
-    std::string TextFont() const override { return pen_.font; }
-    float TextSize() const override { return pen_.size; }
 
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawOval(double x, double y, double width, double height) override;
@@ -44,5 +38,4 @@ class QtGraphics : public Graphics {
 
     QPainter& painter_;
     double height_;
-    PenState pen_;
 };

@@ -1,7 +1,7 @@
 #include "RecordingGraphics.h"
 
 RecordingGraphics::RecordingGraphics(double height, PenState start)
-    : height_(height), pen_(std::move(start)) {}
+    : PenGraphics(std::move(start)), height_(height) {}
 
 namespace {
 RecordingGraphics::Call MakeCall(RecordingGraphics::Op op, double a = 0, double b = 0, double c = 0,

@@ -1,14 +1,13 @@
 #pragma once
 
-#include "Graphics.h"
-#include "PenState.h"
+#include "PenGraphics.h"
 
 #include <string>
 #include <vector>
 
 // A drawing context that draws nothing and logs every call, setters included, with its exact
 // arguments and the pen state in force when it was made. Tests read the log.
-class RecordingGraphics : public Graphics {
+class RecordingGraphics : public PenGraphics {
   public:
     enum class Op { SetForeColor, SetPenWidth, SetTextFont, SetTextSize, Line, Oval, Fill, Text };
 
@@ -27,11 +26,6 @@ class RecordingGraphics : public Graphics {
     void SetTextFont(std::string_view font) override;
     void SetTextSize(float size) override;
 
-    Color ForeColor() const override { return pen_.color; }
-    double PenWidth() const override { return pen_.width; }
-    std::string TextFont() const override { return pen_.font; }
-    float TextSize() const override { return pen_.size; }
-
     void DrawLine(double x1, double y1, double x2, double y2) override;
     void DrawOval(double x, double y, double width, double height) override;
     void FillRect(double x, double y, double width, double height) override;
@@ -49,6 +43,5 @@ class RecordingGraphics : public Graphics {
     void Log(Call call);
 
     double height_;
-    PenState pen_;
     std::vector<Call> calls_;
 };
