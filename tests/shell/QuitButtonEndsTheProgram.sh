@@ -22,6 +22,8 @@ run() {
     # The content area is the window's bottom 894 x 781; the Quit button's middle is at (830, 748).
     local x=$((X + 830))
     local y=$((Y + HEIGHT - 781 + 748))
+    # Give the window a moment to finish its first paint before the click.
+    sleep 0.5
     xdotool mousemove "$x" "$y" sleep 0.2 click 1
     local waited=0
     while kill -0 "$pid" 2>/dev/null && [ $waited -lt 100 ]; do
