@@ -27,7 +27,7 @@ class CanvasWidget : public QWidget {
 
 } // namespace
 
-std::vector<EventSpec> Canvas::OwnEventSpecs() {
+std::vector<EventInfo> Canvas::OwnEventSpecs() {
     using Point = void(Canvas&, Int64, Int64);
     using Paint = void(Canvas&, Graphics&, const std::vector<Rect>&);
     return {

@@ -4,7 +4,7 @@
 
 #include <QCheckBox>
 
-std::vector<EventSpec> CheckBox::OwnEventSpecs() {
+std::vector<EventInfo> CheckBox::OwnEventSpecs() {
     return {MakeEventSpec<void(CheckBox&)>(Action, "Action", "( CheckBox )")};
 }
 

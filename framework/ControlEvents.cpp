@@ -6,10 +6,10 @@
 
 void AddEventHandler(RectControl& control, int eventNumber, Delegate delegate) {
     const std::string who = control.ClassName() + " '" + control.Name() + "'";
-    const EventSpec* event = nullptr;
-    for (const EventSpec& spec : control.Events()) {
-        if (spec.number == eventNumber) {
-            event = &spec;
+    const EventInfo* event = nullptr;
+    for (const EventInfo& info : control.Events()) {
+        if (info.number == eventNumber) {
+            event = &info;
         }
     }
     if (event == nullptr) {

@@ -12,15 +12,15 @@ struct Delegate;
 
 // One event of a control class: its place in the class's event list, its name, the signature
 // text a delegate must carry and the exact type of its callable.
-struct EventSpec {
+struct EventInfo {
     int number;
     std::string name;
     std::string signature;
     std::type_index type;
 };
 
-template <class Sig> EventSpec MakeEventSpec(int number, std::string name, std::string signature) {
-    return EventSpec{number, std::move(name), std::move(signature), typeid(std::function<Sig>)};
+template <class Sig> EventInfo MakeEventSpec(int number, std::string name, std::string signature) {
+    return EventInfo{number, std::move(name), std::move(signature), typeid(std::function<Sig>)};
 }
 
 // The events every visible control has, places 0 to 14 of each class's list.
@@ -29,7 +29,7 @@ enum : int { MouseEnter = 11, MouseExit = 12, MouseMove = 13, Count = 15 };
 }
 
 // Places 0 to 14 for controls of class C (named className in signatures).
-template <class C> std::vector<EventSpec> CommonEventSpecs(const std::string& className) {
+template <class C> std::vector<EventInfo> CommonEventSpecs(const std::string& className) {
     const std::string self = "( " + className + " )";
     const std::string point = "( " + className + ", Integer, Integer )";
     using Plain = void(C&);

@@ -18,7 +18,7 @@ QString DisplayText(const std::string& text) {
 
 } // namespace
 
-std::vector<EventSpec> Label::OwnEventSpecs() {
+std::vector<EventInfo> Label::OwnEventSpecs() {
     using Point = void(Label&, Int64, Int64);
     return {
         MakeEventSpec<void(Label&)>(15, "DoubleClick", "( Label )"),

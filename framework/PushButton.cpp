@@ -4,7 +4,7 @@
 
 #include <QPushButton>
 
-std::vector<EventSpec> PushButton::OwnEventSpecs() {
+std::vector<EventInfo> PushButton::OwnEventSpecs() {
     return {MakeEventSpec<void(PushButton&)>(Action, "Action", "( PushButton )")};
 }
 

@@ -4,7 +4,7 @@
 
 #include <QRadioButton>
 
-std::vector<EventSpec> RadioButton::OwnEventSpecs() {
+std::vector<EventInfo> RadioButton::OwnEventSpecs() {
     return {MakeEventSpec<void(RadioButton&)>(Action, "Action", "( RadioButton )")};
 }
 

@@ -32,7 +32,7 @@ class RectControl {
 
     virtual std::string ClassName() const = 0;
     // The class's event list; an event's number is its place in it.
-    virtual const std::vector<EventSpec>& Events() const = 0;
+    virtual const std::vector<EventInfo>& Events() const = 0;
     virtual bool IsContainer() const { return false; }
 
     const std::string& Name() const { return name_; }
@@ -137,10 +137,10 @@ template <class W, class... A> W* MakeControlWidget(std::string_view className, 
 template <class Derived> class ControlOf : public RectControl {
   public:
     std::string ClassName() const override { return Derived::kClassName; }
-    const std::vector<EventSpec>& Events() const override {
-        static const std::vector<EventSpec> events = [] {
-            std::vector<EventSpec> list = CommonEventSpecs<Derived>(Derived::kClassName);
-            for (EventSpec& own : Derived::OwnEventSpecs()) {
+    const std::vector<EventInfo>& Events() const override {
+        static const std::vector<EventInfo> events = [] {
+            std::vector<EventInfo> list = CommonEventSpecs<Derived>(Derived::kClassName);
+            for (EventInfo& own : Derived::OwnEventSpecs()) {
                 list.push_back(std::move(own));
             }
             return list;

@@ -29,7 +29,7 @@ QSlider::TickPosition TickPositionOf(Int64 style) {
 
 } // namespace
 
-std::vector<EventSpec> Slider::OwnEventSpecs() {
+std::vector<EventInfo> Slider::OwnEventSpecs() {
     return {
         MakeEventSpec<void(Slider&)>(15, "DragStarted", "( Slider )"),
         MakeEventSpec<void(Slider&)>(16, "DragFinished", "( Slider )"),

@@ -6,7 +6,7 @@
 #include <QLineEdit>
 #include <QPalette>
 
-std::vector<EventSpec> TextField::OwnEventSpecs() {
+std::vector<EventInfo> TextField::OwnEventSpecs() {
     using Key = bool(TextField&, Int64);
     return {
         MakeEventSpec<Key>(15, "KeyDown", "( TextField, Integer ) as Boolean"),
