@@ -17,8 +17,8 @@
 #include <QWidget>
 
 #include <algorithm>
-#include <string>
 #include <climits>
+#include <string>
 
 class WindowWidget : public QWidget {
   public:
