@@ -4,6 +4,7 @@
 #include "TextAlignment.h"
 
 #include <QLabel>
+#include <QPainter>
 #include <QPalette>
 
 namespace {
@@ -15,6 +16,25 @@ QString DisplayText(const std::string& text) {
     shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
     return shown;
 }
+
+// A one-line text wider than its label is cut at its end with an ellipsis, so that its start,
+// a read-out's sign and leading digits among it, always shows. Qt alone would clip a
+// right-aligned text on the left and show a wrong number.
+class ElidingLabel : public QLabel {
+  protected:
+    void paintEvent(QPaintEvent* event) override {
+        const QRect area = contentsRect();
+        const QFontMetrics metrics = fontMetrics();
+        if (wordWrap() || metrics.horizontalAdvance(text()) <= area.width()) {
+            QLabel::paintEvent(event);
+            return;
+        }
+        QPainter painter(this);
+        painter.setPen(palette().color(foregroundRole()));
+        painter.drawText(area, static_cast<int>(alignment()),
+                         metrics.elidedText(text(), Qt::ElideRight, area.width()));
+    }
+};
 
 } // namespace
 
@@ -29,7 +49,7 @@ std::vector<EventInfo> Label::OwnEventSpecs() {
     };
 }
 
-Label::Label() : ControlOf(MakeControlWidget<QLabel>(kClassName)) {
+Label::Label() : ControlOf(MakeControlWidget<ElidingLabel>(kClassName)) {
     label_ = static_cast<QLabel*>(Widget());
     label_->setTextFormat(Qt::PlainText);
     ApplyAlignment();
