@@ -1,5 +1,6 @@
 #include "DiagramFixture.h"
 
+#include <array>
 #include <string>
 
 namespace {
@@ -20,6 +21,20 @@ Units UnitsOfStep(Int64 step) {
     Globals::stUnits = step;
     Globals::calcUnits();
     return Current();
+}
+
+// Nothing in this binary opens the main window, and every fixture puts back what it changed, so
+// the module's own initial values are still there, whatever order the tests run in.
+TEST(SharedState, HoldsItsInitialValuesUntilTheMainWindowOpens) {
+    using namespace Globals;
+    EXPECT_EQ(ourSystem, 0);
+    EXPECT_EQ(sinPhi, 0.6);
+    EXPECT_EQ(theTime, 72);
+    EXPECT_EQ((std::array{Nx, Ny, Mx, My, gw, gh}), (std::array<Int64, 6>{300, 400, 0, 0, 0, 0}));
+    EXPECT_EQ(stUnits, 3);
+    EXPECT_EQ(Current(), (Units{0, "", 0, ""})) << "no scale before the first calcUnits";
+    EXPECT_FALSE(inKoordDragMode || inProjectingMode || speedEditFlag || printerSetupDone);
+    EXPECT_FALSE(myBlackSys || myRedSys || myBlackThing || myRedThing || myPrinterSetup);
 }
 
 class UnitScale : public DiagramFixture {};
