@@ -36,6 +36,7 @@ Label::Label() : ControlOf(MakeControlWidget<QLabel>(kClassName)) {
 }
 
 void Label::SetText(std::string_view text) {
+    RequireUiThread();
     text_ = std::string(text);
     label_->setText(DisplayText(text_));
 }
