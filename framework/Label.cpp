@@ -56,6 +56,7 @@ Label::Label() : ControlOf(MakeControlWidget<ElidingLabel>(kClassName)) {
 }
 
 void Label::SetText(std::string_view text) {
+    RequireUiThread();
     text_ = std::string(text);
     label_->setText(DisplayText(text_));
 }

@@ -111,6 +111,7 @@ bool RectControl::Enabled() const {
 }
 
 void RectControl::Refresh(bool /*eraseBackground*/) {
+    RequireUiThread();
     ++repaintRequests_;
     if (widget_ != nullptr) {
         RunRaising([this] { widget_->repaint(); });
@@ -118,6 +119,7 @@ void RectControl::Refresh(bool /*eraseBackground*/) {
 }
 
 void RectControl::Invalidate(bool /*eraseBackground*/) {
+    RequireUiThread();
     ++repaintRequests_;
     if (widget_ != nullptr) {
         widget_->update();
@@ -125,6 +127,7 @@ void RectControl::Invalidate(bool /*eraseBackground*/) {
 }
 
 void RectControl::SetMouseCursor(MouseCursor cursor) {
+    RequireUiThread();
     static constexpr Qt::CursorShape kShapes[] = {Qt::ArrowCursor, Qt::OpenHandCursor,
                                                   Qt::PointingHandCursor};
     widget_->setCursor(kShapes[static_cast<int>(cursor)]);
@@ -141,7 +144,15 @@ MouseCursor RectControl::Cursor() const {
     }
 }
 
+void RectControl::RequireUiThread() const {
+    // The name is only built for the refusal: value setters run often.
+    if (!OnMainThread()) {
+        RequireMainThread(ClassName() + " '" + name_ + "'");
+    }
+}
+
 void RectControl::ApplyProperty(const DesignEntry& entry) {
+    RequireUiThread();
     const std::string key = LowerKey(entry.key);
     if (ApplyClassProperty(key, entry)) {
         return;

@@ -91,8 +91,12 @@ class RectControl {
         return CallProgram([&]() -> R { return call(std::forward<A>(args)...); });
     }
 
+    // Refuses a call from any thread but the main one, naming the control.
+    void RequireUiThread() const;
+
     // Runs a Qt call that raises program events, rethrowing what they raised to the caller.
     template <class F> void RunRaising(F&& qtCall) {
+        RequireUiThread();
         ScopedExceptionCapture capture;
         std::forward<F>(qtCall)();
         capture.RethrowIfAny();

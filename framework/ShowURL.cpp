@@ -1,5 +1,7 @@
 #include "ShowURL.h"
 
+#include "UiThread.h"
+
 #include <QDesktopServices>
 #include <QString>
 #include <QUrl>
@@ -18,6 +20,7 @@ std::function<void(const std::string&)>& Opener() {
 } // namespace
 
 void ShowURL(std::string_view url) {
+    RequireMainThread("ShowURL");
     Opener()(std::string(url));
 }
 

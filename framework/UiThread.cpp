@@ -18,3 +18,8 @@ void RequireMainThread(std::string_view what) {
                                          "main thread");
     }
 }
+
+bool OnMainThread() {
+    QCoreApplication* app = QCoreApplication::instance();
+    return app != nullptr && QThread::currentThread() == app->thread();
+}

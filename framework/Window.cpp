@@ -183,6 +183,7 @@ void Window::SetMenuBar(QWidget* menuBar) {
 }
 
 void Window::ApplyProperty(const DesignEntry& entry) {
+    RequireMainThread("Window design value " + entry.key);
     const std::string key = LowerKey(entry.key);
     struct IntegerKey {
         const char* key;

@@ -5,6 +5,7 @@
 #include "ClassVerify.h"
 #include "Label.h"
 #include "PushButton.h"
+#include "ShowURL.h"
 #include "Slider.h"
 #include "TextField.h"
 #include "Window.h"
@@ -266,6 +267,60 @@ TEST(UiThreadTest, ControlsAndWindowsAreMadeOnTheMainThreadOnly) {
     });
     worker.join();
     EXPECT_EQ(refused, (std::vector<std::string>{"slider", "window"}));
+}
+
+TEST_F(ControlEventsTest, UserInterfaceCallsFromAnotherThreadAreRefused) {
+    struct Case {
+        const char* name;
+        std::function<void()> call;
+    };
+    int changes = 0;
+    AddEventHandler(
+        slider(), Slider::ValueChanged,
+        MakeDelegate(std::function<void(Slider&)>([&](Slider&) { ++changes; }), "( Slider )"));
+    std::vector<std::string> opened;
+    auto system = SetUrlOpener([&](const std::string& url) { opened.push_back(url); });
+    const Case cases[] = {
+        {"slider value", [&] { slider().SetValue(5); }},
+        {"text field text", [&] { field().SetText("0.5"); }},
+        {"label text", [&] { window.Control<Label>("Label1").SetText("x"); }},
+        {"check box value", [&] { window.Control<CheckBox>("CheckBox1").SetValue(true); }},
+        {"push", [&] { window.Control<PushButton>("PushButton1").Push(); }},
+        {"refresh", [&] { canvas().Refresh(true); }},
+        {"invalidate", [&] { canvas().Invalidate(false); }},
+        {"cursor", [&] { canvas().SetMouseCursor(MouseCursor::FingerPointer); }},
+        {"control design",
+         [&] {
+             SetProperties(canvas(), DesignListWriter("Canvas").Add("Left", Int64(1)).Bytes());
+         }},
+        {"window design",
+         [&] {
+             SetProperties(window,
+                           DesignListWriter("Window").Add("Title", std::string("t")).Bytes());
+         }},
+        {"show url", [] { ShowURL("https://example.org/"); }},
+    };
+    std::vector<std::string> refused;
+    std::thread worker([&] {
+        for (const Case& c : cases) {
+            try {
+                c.call();
+            } catch (const ThreadAccessingUIException&) {
+                refused.push_back(c.name);
+            }
+        }
+    });
+    worker.join();
+    SetUrlOpener(system);
+    std::vector<std::string> all;
+    for (const Case& c : cases) {
+        all.push_back(c.name);
+    }
+    EXPECT_EQ(refused, all);
+    EXPECT_EQ(changes, 0);
+    EXPECT_TRUE(opened.empty());
+    EXPECT_EQ(slider().Value(), 0);
+    EXPECT_EQ(canvas().Left(), 40);
 }
 
 } // namespace
