@@ -27,21 +27,21 @@ class CanvasWidget : public QWidget {
 
 } // namespace
 
-std::vector<EventInfo> Canvas::OwnEventSpecs() {
+std::vector<EventInfo> Canvas::OwnEvents() {
     using Point = void(Canvas&, Int64, Int64);
     using Paint = void(Canvas&, Graphics&, const std::vector<Rect>&);
     return {
-        MakeEventSpec<void(Canvas&)>(15, "DoubleClick", "( Canvas )"),
-        MakeEventSpec<bool(Canvas&, Int64)>(16, "KeyDown", "( Canvas, Integer ) as Boolean"),
-        MakeEventSpec<void(Canvas&, Int64)>(17, "KeyUp", "( Canvas, Integer )"),
-        MakeEventSpec<void(Canvas&)>(18, "Activated", "( Canvas )"),
-        MakeEventSpec<void(Canvas&)>(19, "Deactivated", "( Canvas )"),
-        MakeEventSpec<void(Canvas&)>(20, "ScaleFactorChanged", "( Canvas )"),
-        MakeEventSpec<bool(Canvas&, Int64, Int64)>(kMouseDown, "MouseDown",
+        MakeEventInfo<void(Canvas&)>(15, "DoubleClick", "( Canvas )"),
+        MakeEventInfo<bool(Canvas&, Int64)>(16, "KeyDown", "( Canvas, Integer ) as Boolean"),
+        MakeEventInfo<void(Canvas&, Int64)>(17, "KeyUp", "( Canvas, Integer )"),
+        MakeEventInfo<void(Canvas&)>(18, "Activated", "( Canvas )"),
+        MakeEventInfo<void(Canvas&)>(19, "Deactivated", "( Canvas )"),
+        MakeEventInfo<void(Canvas&)>(20, "ScaleFactorChanged", "( Canvas )"),
+        MakeEventInfo<bool(Canvas&, Int64, Int64)>(kMouseDown, "MouseDown",
                                                    "( Canvas, Integer, Integer ) as Boolean"),
-        MakeEventSpec<Point>(kMouseDrag, "MouseDrag", "( Canvas, Integer, Integer )"),
-        MakeEventSpec<Point>(kMouseUp, "MouseUp", "( Canvas, Integer, Integer )"),
-        MakeEventSpec<Paint>(kPaint, "Paint", "( Canvas, Graphics, Rect() )"),
+        MakeEventInfo<Point>(kMouseDrag, "MouseDrag", "( Canvas, Integer, Integer )"),
+        MakeEventInfo<Point>(kMouseUp, "MouseUp", "( Canvas, Integer, Integer )"),
+        MakeEventInfo<Paint>(kPaint, "Paint", "( Canvas, Graphics, Rect() )"),
     };
 }
 

@@ -18,7 +18,7 @@ class Canvas : public ControlOf<Canvas> {
     static constexpr int kMouseDrag = 22;
     static constexpr int kMouseUp = 23;
     static constexpr int kPaint = 24;
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     Canvas();
 

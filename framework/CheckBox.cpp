@@ -4,8 +4,8 @@
 
 #include <QCheckBox>
 
-std::vector<EventInfo> CheckBox::OwnEventSpecs() {
-    return {MakeEventSpec<void(CheckBox&)>(Action, "Action", "( CheckBox )")};
+std::vector<EventInfo> CheckBox::OwnEvents() {
+    return {MakeEventInfo<void(CheckBox&)>(Action, "Action", "( CheckBox )")};
 }
 
 CheckBox::CheckBox() : ControlOf(MakeControlWidget<QCheckBox>(kClassName)) {

@@ -9,7 +9,7 @@ class CheckBox : public ControlOf<CheckBox> {
   public:
     static constexpr const char* kClassName = "CheckBox";
     enum Event : int { Action = 15 };
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     CheckBox();
 

@@ -19,7 +19,7 @@ struct EventInfo {
     std::type_index type;
 };
 
-template <class Sig> EventInfo MakeEventSpec(int number, std::string name, std::string signature) {
+template <class Sig> EventInfo MakeEventInfo(int number, std::string name, std::string signature) {
     return EventInfo{number, std::move(name), std::move(signature), typeid(std::function<Sig>)};
 }
 
@@ -29,28 +29,28 @@ enum : int { MouseEnter = 11, MouseExit = 12, MouseMove = 13, Count = 15 };
 }
 
 // Places 0 to 14 for controls of class C (named className in signatures).
-template <class C> std::vector<EventInfo> CommonEventSpecs(const std::string& className) {
+template <class C> std::vector<EventInfo> CommonEvents(const std::string& className) {
     const std::string self = "( " + className + " )";
     const std::string point = "( " + className + ", Integer, Integer )";
     using Plain = void(C&);
     using Point = void(C&, Int64, Int64);
     using Query = bool(C&, Int64, Int64);
     return {
-        MakeEventSpec<Plain>(0, "Opening", self),
-        MakeEventSpec<Plain>(1, "Closing", self),
-        MakeEventSpec<Plain>(2, "FocusReceived", self),
-        MakeEventSpec<Plain>(3, "FocusLost", self),
-        MakeEventSpec<Query>(4, "ContextualMenu", point + " as Boolean"),
-        MakeEventSpec<Plain>(5, "ContextualMenuAction", self),
-        MakeEventSpec<Plain>(6, "DragEnter", self),
-        MakeEventSpec<Plain>(7, "DragExit", self),
-        MakeEventSpec<Plain>(8, "DragOver", self),
-        MakeEventSpec<Plain>(9, "DropObject", self),
-        MakeEventSpec<Query>(10, "MouseWheel", point + " as Boolean"),
-        MakeEventSpec<Plain>(CommonEvent::MouseEnter, "MouseEnter", self),
-        MakeEventSpec<Plain>(CommonEvent::MouseExit, "MouseExit", self),
-        MakeEventSpec<Point>(CommonEvent::MouseMove, "MouseMove", point),
-        MakeEventSpec<Plain>(14, "HelpRequested", self),
+        MakeEventInfo<Plain>(0, "Opening", self),
+        MakeEventInfo<Plain>(1, "Closing", self),
+        MakeEventInfo<Plain>(2, "FocusReceived", self),
+        MakeEventInfo<Plain>(3, "FocusLost", self),
+        MakeEventInfo<Query>(4, "ContextualMenu", point + " as Boolean"),
+        MakeEventInfo<Plain>(5, "ContextualMenuAction", self),
+        MakeEventInfo<Plain>(6, "DragEnter", self),
+        MakeEventInfo<Plain>(7, "DragExit", self),
+        MakeEventInfo<Plain>(8, "DragOver", self),
+        MakeEventInfo<Plain>(9, "DropObject", self),
+        MakeEventInfo<Query>(10, "MouseWheel", point + " as Boolean"),
+        MakeEventInfo<Plain>(CommonEvent::MouseEnter, "MouseEnter", self),
+        MakeEventInfo<Plain>(CommonEvent::MouseExit, "MouseExit", self),
+        MakeEventInfo<Point>(CommonEvent::MouseMove, "MouseMove", point),
+        MakeEventInfo<Plain>(14, "HelpRequested", self),
     };
 }
 

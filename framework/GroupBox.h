@@ -8,7 +8,7 @@ class QGroupBox;
 class GroupBox : public ControlOf<GroupBox> {
   public:
     static constexpr const char* kClassName = "GroupBox";
-    static std::vector<EventInfo> OwnEventSpecs() { return {}; }
+    static std::vector<EventInfo> OwnEvents() { return {}; }
 
     GroupBox();
 

@@ -38,14 +38,14 @@ class ElidingLabel : public QLabel {
 
 } // namespace
 
-std::vector<EventInfo> Label::OwnEventSpecs() {
+std::vector<EventInfo> Label::OwnEvents() {
     using Point = void(Label&, Int64, Int64);
     return {
-        MakeEventSpec<void(Label&)>(15, "DoubleClick", "( Label )"),
-        MakeEventSpec<bool(Label&, Int64, Int64)>(kMouseDown, "MouseDown",
+        MakeEventInfo<void(Label&)>(15, "DoubleClick", "( Label )"),
+        MakeEventInfo<bool(Label&, Int64, Int64)>(kMouseDown, "MouseDown",
                                                   "( Label, Integer, Integer ) as Boolean"),
-        MakeEventSpec<Point>(kMouseDrag, "MouseDrag", "( Label, Integer, Integer )"),
-        MakeEventSpec<Point>(kMouseUp, "MouseUp", "( Label, Integer, Integer )"),
+        MakeEventInfo<Point>(kMouseDrag, "MouseDrag", "( Label, Integer, Integer )"),
+        MakeEventInfo<Point>(kMouseUp, "MouseUp", "( Label, Integer, Integer )"),
     };
 }
 

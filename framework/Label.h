@@ -11,7 +11,7 @@ class Label : public ControlOf<Label> {
     static constexpr int kMouseDown = 16;
     static constexpr int kMouseDrag = 17;
     static constexpr int kMouseUp = 18;
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     Label();
 

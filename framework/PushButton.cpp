@@ -4,8 +4,8 @@
 
 #include <QPushButton>
 
-std::vector<EventInfo> PushButton::OwnEventSpecs() {
-    return {MakeEventSpec<void(PushButton&)>(Action, "Action", "( PushButton )")};
+std::vector<EventInfo> PushButton::OwnEvents() {
+    return {MakeEventInfo<void(PushButton&)>(Action, "Action", "( PushButton )")};
 }
 
 PushButton::PushButton() : ControlOf(MakeControlWidget<QPushButton>(kClassName)) {

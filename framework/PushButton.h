@@ -9,7 +9,7 @@ class PushButton : public ControlOf<PushButton> {
   public:
     static constexpr const char* kClassName = "PushButton";
     enum Event : int { Action = 15 };
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     PushButton();
 

@@ -4,8 +4,8 @@
 
 #include <QRadioButton>
 
-std::vector<EventInfo> RadioButton::OwnEventSpecs() {
-    return {MakeEventSpec<void(RadioButton&)>(Action, "Action", "( RadioButton )")};
+std::vector<EventInfo> RadioButton::OwnEvents() {
+    return {MakeEventInfo<void(RadioButton&)>(Action, "Action", "( RadioButton )")};
 }
 
 RadioButton::RadioButton() : ControlOf(MakeControlWidget<QRadioButton>(kClassName)) {

@@ -10,7 +10,7 @@ class RadioButton : public ControlOf<RadioButton> {
   public:
     static constexpr const char* kClassName = "RadioButton";
     enum Event : int { Action = 15 };
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     RadioButton();
 

@@ -136,15 +136,15 @@ template <class W, class... A> W* MakeControlWidget(std::string_view className, 
 }
 
 // The typed part of every control class: its class name, its event list and its mouse events.
-// Derived names kClassName and OwnEventSpecs(); Canvas and Label add kMouseDown, kMouseDrag
+// Derived names kClassName and OwnEvents(); Canvas and Label add kMouseDown, kMouseDrag
 // and kMouseUp.
 template <class Derived> class ControlOf : public RectControl {
   public:
     std::string ClassName() const override { return Derived::kClassName; }
     const std::vector<EventInfo>& Events() const override {
         static const std::vector<EventInfo> events = [] {
-            std::vector<EventInfo> list = CommonEventSpecs<Derived>(Derived::kClassName);
-            for (EventInfo& own : Derived::OwnEventSpecs()) {
+            std::vector<EventInfo> list = CommonEvents<Derived>(Derived::kClassName);
+            for (EventInfo& own : Derived::OwnEvents()) {
                 list.push_back(std::move(own));
             }
             return list;

@@ -8,7 +8,7 @@
 class Rectangle : public ControlOf<Rectangle> {
   public:
     static constexpr const char* kClassName = "Rectangle";
-    static std::vector<EventInfo> OwnEventSpecs() { return {}; }
+    static std::vector<EventInfo> OwnEvents() { return {}; }
 
     struct Look {
         Color fill = RGB(255, 255, 255);

@@ -29,14 +29,14 @@ QSlider::TickPosition TickPositionOf(Int64 style) {
 
 } // namespace
 
-std::vector<EventInfo> Slider::OwnEventSpecs() {
+std::vector<EventInfo> Slider::OwnEvents() {
     return {
-        MakeEventSpec<void(Slider&)>(15, "DragStarted", "( Slider )"),
-        MakeEventSpec<void(Slider&)>(16, "DragFinished", "( Slider )"),
-        MakeEventSpec<void(Slider&)>(17, "LineStepped", "( Slider )"),
-        MakeEventSpec<void(Slider&)>(18, "PageStepped", "( Slider )"),
-        MakeEventSpec<void(Slider&)>(19, "RangeChanged", "( Slider )"),
-        MakeEventSpec<void(Slider&)>(ValueChanged, "ValueChanged", "( Slider )"),
+        MakeEventInfo<void(Slider&)>(15, "DragStarted", "( Slider )"),
+        MakeEventInfo<void(Slider&)>(16, "DragFinished", "( Slider )"),
+        MakeEventInfo<void(Slider&)>(17, "LineStepped", "( Slider )"),
+        MakeEventInfo<void(Slider&)>(18, "PageStepped", "( Slider )"),
+        MakeEventInfo<void(Slider&)>(19, "RangeChanged", "( Slider )"),
+        MakeEventInfo<void(Slider&)>(ValueChanged, "ValueChanged", "( Slider )"),
     };
 }
 

@@ -9,7 +9,7 @@ class Slider : public ControlOf<Slider> {
   public:
     static constexpr const char* kClassName = "Slider";
     enum Event : int { ValueChanged = 20 };
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     Slider();
 

@@ -6,16 +6,16 @@
 #include <QLineEdit>
 #include <QPalette>
 
-std::vector<EventInfo> TextField::OwnEventSpecs() {
+std::vector<EventInfo> TextField::OwnEvents() {
     using Key = bool(TextField&, Int64);
     return {
-        MakeEventSpec<Key>(15, "KeyDown", "( TextField, Integer ) as Boolean"),
-        MakeEventSpec<void(TextField&, Int64)>(16, "KeyUp", "( TextField, Integer )"),
-        MakeEventSpec<void(TextField&)>(17, "SelectionChanged", "( TextField )"),
-        MakeEventSpec<void(TextField&)>(18, "Copied", "( TextField )"),
-        MakeEventSpec<void(TextField&)>(19, "Pasted", "( TextField )"),
-        MakeEventSpec<void(TextField&)>(20, "ValidationFailed", "( TextField )"),
-        MakeEventSpec<void(TextField&)>(TextChange, "TextChange", "( TextField )"),
+        MakeEventInfo<Key>(15, "KeyDown", "( TextField, Integer ) as Boolean"),
+        MakeEventInfo<void(TextField&, Int64)>(16, "KeyUp", "( TextField, Integer )"),
+        MakeEventInfo<void(TextField&)>(17, "SelectionChanged", "( TextField )"),
+        MakeEventInfo<void(TextField&)>(18, "Copied", "( TextField )"),
+        MakeEventInfo<void(TextField&)>(19, "Pasted", "( TextField )"),
+        MakeEventInfo<void(TextField&)>(20, "ValidationFailed", "( TextField )"),
+        MakeEventInfo<void(TextField&)>(TextChange, "TextChange", "( TextField )"),
     };
 }
 

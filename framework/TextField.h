@@ -9,7 +9,7 @@ class TextField : public ControlOf<TextField> {
   public:
     static constexpr const char* kClassName = "TextField";
     enum Event : int { TextChange = 21 };
-    static std::vector<EventInfo> OwnEventSpecs();
+    static std::vector<EventInfo> OwnEvents();
 
     TextField();
 
