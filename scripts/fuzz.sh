@@ -16,5 +16,12 @@ rm -rf "$seeds"
 QT_QPA_PLATFORM=offscreen "$build/tests/design_list_corpus" "$seeds"
 mkdir -p "$corpus" "$build/fuzz-artifacts"
 # New inputs go to the working corpus; the seeds stay as written.
-"$build/tests/design_list_fuzzer" -max_total_time="$seconds" -timeout=10 -rss_limit_mb=2048 \
-    -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/" "$corpus" "$seeds"
+# The fuzzer's running commentary goes to a log; a failure shows its end.
+log="$build/fuzz.log"
+if ! "$build/tests/design_list_fuzzer" -max_total_time="$seconds" -timeout=10 \
+    -rss_limit_mb=2048 -print_final_stats=1 -artifact_prefix="$build/fuzz-artifacts/" \
+    "$corpus" "$seeds" >"$log" 2>&1; then
+    tail -n 60 "$log"
+    exit 1
+fi
+grep -E '^Done [0-9]+ runs' "$log"
