@@ -51,6 +51,13 @@ TEST(Program, TheQuitButtonEndsTheRunWithExitStatusZero) {
     EXPECT_EQ(status, 0);
 }
 
+// The main window's close button ends the application, as closing the last window does.
+TEST(Program, ClosingTheMainWindowEndsTheRunWithExitStatusZero) {
+    const int status = RunProgramWhile([] { Window1::Instance().Widget()->close(); });
+    EXPECT_EQ(status, 0);
+    EXPECT_EQ(GetImplicitWindow(Window1::kClassName), nullptr);
+}
+
 class StartedProgram : public testing::Test {
   protected:
     void SetUp() override {
