@@ -1,10 +1,13 @@
 #pragma once
 
 #include "ClassVerify.h"
+#include "EventQuery.h"
 
 #include <functional>
 #include <memory>
+#include <string>
 #include <string_view>
+#include <vector>
 
 class Window;
 
@@ -21,6 +24,15 @@ bool IsWindowClassRegistered(std::string_view className);
 // The open window of that class, or a new one built through its factory and owned by the
 // framework (destroyed after it closes). RuntimeException for an unregistered class.
 Window& ImplicitWindow(std::string_view className);
+
+// Registers a program's window class once: the factory of its implicit instance and the window
+// events the class handles, for its event query.
+template <class T> void RegisterProgramWindowClass(std::vector<std::string> handledEvents) {
+    if (!IsWindowClassRegistered(T::kClassName)) {
+        RegisterWindowClass(T::kClassName, [] { return std::make_unique<T>(); });
+        RegisterHandledEvents(T::kClassName, std::move(handledEvents));
+    }
+}
 
 template <class T> T& ImplicitWindow() {
     if (!IsWindowClassRegistered(T::kClassName)) {

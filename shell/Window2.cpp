@@ -29,10 +29,7 @@ const EventBinding<Window2> kBindings[] = {
 } // namespace
 
 void Window2::RegisterClass() {
-    if (!IsWindowClassRegistered(kClassName)) {
-        RegisterWindowClass(kClassName, [] { return std::make_unique<Window2>(); });
-        RegisterHandledEvents(kClassName, {"CreateControls", "Layout"});
-    }
+    RegisterProgramWindowClass<Window2>({"CreateControls", "Layout"});
 }
 
 Window2& Window2::Instance() {

@@ -12,10 +12,7 @@ const bool kRegistered = (Window1::RegisterClass(), true);
 } // namespace
 
 void Window1::RegisterClass() {
-    if (!IsWindowClassRegistered(kClassName)) {
-        RegisterWindowClass(kClassName, [] { return std::make_unique<Window1>(); });
-        RegisterHandledEvents(kClassName, {"AddMenuHandlers", "CreateControls", "Layout", "Open"});
-    }
+    RegisterProgramWindowClass<Window1>({"AddMenuHandlers", "CreateControls", "Layout", "Open"});
 }
 
 Window1& Window1::Instance() {
