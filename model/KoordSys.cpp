@@ -5,7 +5,6 @@
 #include "WholePixel.h"
 
 #include <algorithm>
-#include <cmath>
 #include <optional>
 #include <string>
 
@@ -101,7 +100,7 @@ void KoordSys::Draw(Graphics& g) {
     using Globals::Ny;
 
     const double a = sinPhiTime;
-    const double ca = Sqrt(1.0 - std::pow(a, 2));
+    const double ca = Sqrt(1.0 - a * a);
     const double ta = a / ca;
 
     g.SetPenWidth(2.0);
@@ -118,7 +117,7 @@ void KoordSys::Draw(Graphics& g) {
     DrawText(g, "Time", TimeCaption(ta));
 
     const double b = sinPhiSpace;
-    const double cb = Sqrt(1.0 - std::pow(b, 2));
+    const double cb = Sqrt(1.0 - b * b);
     const double tb = b / cb;
 
     const Int64 u = RoundedOffset(1000.0 * cb);

@@ -4,8 +4,6 @@
 #include "Numbers.h"
 #include "WholePixel.h"
 
-#include <cmath>
-
 namespace {
 
 struct Segment {
@@ -113,7 +111,7 @@ void Thing::Draw(Graphics& g) {
         return;
     }
     const double s = Globals::sinPhi;
-    const double c = Sqrt(1.0 - std::pow(s, 2));
+    const double c = Sqrt(1.0 - s * s);
     const Motion motion{s, c, s / c};
 
     g.SetPenWidth(2.0);
