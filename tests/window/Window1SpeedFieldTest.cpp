@@ -6,6 +6,7 @@
 
 #include <cmath>
 #include <optional>
+#include <ostream>
 #include <string>
 
 namespace {
@@ -56,6 +57,11 @@ const BadInputCase kBadInput[] = {
      std::nullopt},
     {"manyDigits", kManyDigits, {"0", 0.0, 20}, std::nullopt},
 };
+
+// Names the row in test listings and failures instead of dumping its bytes.
+void PrintTo(const BadInputCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class Window1SpeedFieldTest : public Window1Interaction,
                               public testing::WithParamInterface<BadInputCase> {
