@@ -23,7 +23,7 @@ void SwitchFrame(Window1& window, RadioButton& sender, Int64 from, Int64 to) {
     Globals::ourSystem = to;
     Globals::sinPhi = -Globals::sinPhi;
     Globals::speedEditFlag = true;
-    window.TextField1().SetText(Str(Globals::sinPhi));
+    window.TextField1().SetText(SpeedText(Globals::sinPhi));
     window.SpeedSlider().SetValue(40 - window.SpeedSlider().Value());
     Globals::speedEditFlag = false;
     sender.Invalidate(false);
@@ -52,7 +52,7 @@ void Window1::SpeedSlider_ValueChanged(Slider& sender) {
     }
     Globals::sinPhi = static_cast<double>(SpeedSlider().Value()) / 20.0 - 1.0;
     Globals::speedEditFlag = true;
-    TextField1().SetText(Str(Globals::sinPhi));
+    TextField1().SetText(SpeedText(Globals::sinPhi));
     Globals::speedEditFlag = false;
     sender.Refresh(false);
     Canvas1().Refresh(true);

@@ -23,18 +23,49 @@ class Window1ControlsTest : public Window1Interaction {
 };
 
 TEST_F(Window1ControlsTest, SwitchingFramesNegatesTheSpeedAndMirrorsTheSlider) {
-    const int canvasBefore = canvasRepaints();
-    const int redBefore = window.RadioButton2().RepaintRequests();
-    clickWidget(window.RadioButton2());
-    EXPECT_EQ(Globals::ourSystem, 1);
-    expectSpeed(-0.6, 8, "-0.6");
-    EXPECT_EQ(canvasRepaints() - canvasBefore, 1);
-    EXPECT_EQ(window.RadioButton2().RepaintRequests() - redBefore, 1);
+    struct Case {
+        const char* name;
+        const char* typed; // nullptr: the design state
+        double speed;
+        Int64 slider;
+        const char* redText;
+        Int64 redSlider;
+        const char* blackText;
+    };
+    // A speed whose 15-digit text would read as -1 or 1 is written in full, so that the field
+    // shows a speed it would take.
+    const Case cases[] = {
+        {"design", nullptr, 0.6, 32, "-0.6", 8, "0.6"},
+        {"typed", "0.60", 0.6, 31, "-0.6", 9, "0.6"},
+        {"fifteenNines", "0.999999999999999", 0.999999999999999, 39, "-0.999999999999999", 1,
+         "0.999999999999999"},
+        {"justBelowOne", "0.9999999999999999", 0.9999999999999999, 39, "-0.9999999999999999", 1,
+         "0.9999999999999999"},
+        {"justAboveMinusOne", "-0.9999999999999999", -0.9999999999999999, 1, "0.9999999999999999",
+         39, "-0.9999999999999999"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ResetToDesignState();
+        if (c.typed != nullptr) {
+            window.TextField1().SetText(c.typed);
+        }
+        expectSpeed(c.speed, c.slider, c.typed != nullptr ? c.typed : "0.6");
 
-    clickWidget(window.RadioButton1());
-    EXPECT_EQ(Globals::ourSystem, 0);
-    expectSpeed(0.6, 32, "0.6");
-    EXPECT_EQ(canvasRepaints() - canvasBefore, 2);
+        const int canvasBefore = canvasRepaints();
+        const int redBefore = window.RadioButton2().RepaintRequests();
+        clickWidget(window.RadioButton2());
+        EXPECT_EQ(Globals::ourSystem, 1);
+        expectSpeed(-c.speed, c.redSlider, c.redText);
+        EXPECT_EQ(Val(fieldText()), -c.speed);
+        EXPECT_EQ(canvasRepaints() - canvasBefore, 1);
+        EXPECT_EQ(window.RadioButton2().RepaintRequests() - redBefore, 1);
+
+        clickWidget(window.RadioButton1());
+        EXPECT_EQ(Globals::ourSystem, 0);
+        expectSpeed(c.speed, c.slider, c.blackText);
+        EXPECT_EQ(canvasRepaints() - canvasBefore, 2);
+    }
 }
 
 TEST_F(Window1ControlsTest, TheFrameInUseChangesNothingNotEvenARepaint) {
