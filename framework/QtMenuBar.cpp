@@ -45,20 +45,33 @@ class MenuBarState : public QObject {
   public:
     static constexpr const char* kObjectName = "MenuBarState";
 
-    explicit MenuBarState(QObject* parent, MenuHandlerLookup lookup)
-        : QObject(parent), handlerFor(std::move(lookup)) {
+    MenuBarState(QMenuBar* bar, MenuHandlerLookup lookup)
+        : QObject(bar), handlerFor(std::move(lookup)), bar_(bar) {
         setObjectName(kObjectName);
+        // A menu opened from the keyboard moves the focus onto the bar until it closes.
+        connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
+            if (now == bar_ && old != nullptr && old->window() == bar_->window()) {
+                focusBeforeBar_ = old;
+            }
+        });
     }
 
+    // The line edit that has the keyboard focus in the bar's window, asked afresh each time a
+    // command runs or a menu opens; none while another window is active, so that a command
+    // never reaches a field the user is not looking at.
     QLineEdit* EditTarget() const {
-        if (auto* focused = qobject_cast<QLineEdit*>(QApplication::focusWidget())) {
-            return focused;
+        QWidget* window = bar_->window();
+        if (QApplication::activeWindow() != window) {
+            return nullptr;
         }
-        return lastFocusedEdit.data();
+        QWidget* focused = window->focusWidget();
+        if (focused == bar_) {
+            focused = focusBeforeBar_.data();
+        }
+        return qobject_cast<QLineEdit*>(focused);
     }
 
     void UpdateAll() {
-        lastFocusedEdit = qobject_cast<QLineEdit*>(QApplication::focusWidget());
         for (const auto& rule : enablingRules) {
             rule();
         }
@@ -66,8 +79,11 @@ class MenuBarState : public QObject {
 
     MenuHandlerLookup handlerFor;
     std::vector<std::function<void()>> enablingRules;
-    // The line edit that had the focus when a menu last opened: opening it may move the focus.
-    QPointer<QLineEdit> lastFocusedEdit;
+
+  private:
+    QMenuBar* bar_;
+    // Where the focus returns when the bar lets go of it.
+    QPointer<QWidget> focusBeforeBar_;
 };
 
 MenuBarState* StateOf(QMenuBar* bar) {

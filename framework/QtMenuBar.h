@@ -23,7 +23,8 @@ QKeySequence ShortcutToKeySequence(std::string_view shortcut);
 // and menu carries its item's name as objectName. An AutoEnabled item is enabled while
 // handlerFor finds a handler for it (asked again each time its menu opens); choosing it runs
 // that handler, then the item's own action unless the handler answered true. The standard edit
-// items work on the focused line edit and are enabled while one has the focus.
+// items work on the line edit that has the focus in the bar's window while that window is
+// active, and on nothing otherwise; they are enabled when a menu opens with such a line edit.
 QMenuBar* BuildQtMenuBar(const MenuBar& bar, QWidget* parent, MenuHandlerLookup handlerFor);
 
 // Asks again which actions of a bar built by BuildQtMenuBar are enabled.
