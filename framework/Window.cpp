@@ -233,12 +233,15 @@ void Window::FinishProperties() {
     if (defaultLocation_ == 0) {
         return;
     }
-    // Any other location centres the window on the main screen.
+    // Any other location centres the window on the main screen. One larger than the screen
+    // keeps its top-left corner on it, so its title and menu bar stay within reach.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
         widget_->adjustSize();
+        const QRect available = screen->availableGeometry();
         QRect frame = widget_->frameGeometry();
-        frame.moveCenter(screen->availableGeometry().center());
-        widget_->move(frame.topLeft());
+        frame.moveCenter(available.center());
+        widget_->move(std::max(frame.left(), available.left()),
+                      std::max(frame.top(), available.top()));
     }
 }
 

@@ -1,0 +1,76 @@
+// Where a window opens on a screen smaller than the main window: centred where it fits, and
+// never with its top-left corner beyond the screen's, so its title and menu bar stay in reach.
+// The test runs on one 640 x 480 screen, set at (100, 40) so that its corner is not the origin.
+#include "ProgramHarness.h"
+
+#include "Window1.h"
+
+#include <QGuiApplication>
+#include <QMenuBar>
+#include <QScreen>
+#include <QWidget>
+#include <gtest/gtest.h>
+
+#include <ostream>
+
+// Points in failure messages as (x, y).
+static void PrintTo(const QPoint& point, std::ostream* out) {
+    *out << "(" << point.x() << ", " << point.y() << ")";
+}
+
+namespace {
+
+const QRect kSmallScreen(100, 40, 640, 480);
+
+class SmallScreen : public testing::Test {
+  protected:
+    void SetUp() override {
+        QScreen* screen = QGuiApplication::primaryScreen();
+        ASSERT_NE(screen, nullptr);
+        ASSERT_EQ(screen->availableGeometry(), kSmallScreen)
+            << "run under the offscreen platform with tests/support/SmallScreen.json";
+    }
+};
+
+struct PlacementCase {
+    const char* name;
+    Int64 width, height;
+    QPoint topLeft;
+};
+
+// clang-format off
+const PlacementCase kPlacements[] = {
+    {"fits",            300, 200, {270, 180}},
+    {"fills-exactly",   640, 480, {100,  40}},
+    {"too-wide",        894, 200, {100, 180}},
+    {"too-tall",        300, 800, {270,  40}},
+    {"main-window-size", 894, 800, {100,  40}},
+};
+// clang-format on
+
+TEST_F(SmallScreen, ACentredWindowKeepsItsTopLeftOnTheScreen) {
+    for (const PlacementCase& c : kPlacements) {
+        SCOPED_TRACE(c.name);
+        Window window;
+        SetProperties(window, DesignListWriter("Window")
+                                  .Add("Width", c.width)
+                                  .Add("Height", c.height)
+                                  .Add("Resizeable", false)
+                                  .Add("DefaultLocation", Int64{2})
+                                  .Bytes());
+        window.Show();
+        EXPECT_EQ(window.Widget()->size(), QSize(int(c.width), int(c.height)));
+        EXPECT_EQ(window.Widget()->frameGeometry().topLeft(), c.topLeft);
+    }
+}
+
+TEST_F(SmallScreen, TheMainWindowOpensWithItsMenuBarOnTheScreen) {
+    ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
+    Window1& main = Window1::Instance();
+    ASSERT_TRUE(main.Widget()->isVisible());
+    EXPECT_EQ(main.Widget()->frameGeometry().topLeft(), kSmallScreen.topLeft());
+    ASSERT_NE(main.AppMenuBar(), nullptr);
+    EXPECT_TRUE(kSmallScreen.contains(main.AppMenuBar()->mapToGlobal(QPoint(0, 0))));
+}
+
+} // namespace
