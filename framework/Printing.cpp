@@ -5,6 +5,7 @@
 #include "PrintDialogs.h"
 #include "QtGraphics.h"
 
+#include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
 
@@ -19,11 +20,22 @@ class PagePainter {
         if (!page_.begin(&printer)) {
             throw RuntimeException("The printer could not be opened");
         }
-        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
+        const QPageLayout layout = printer.pageLayout();
+        const QRectF printable = layout.paintRect(QPageLayout::Point);
         const PageFit fit = FitOnPage(areaWidth, areaHeight, printable.width(), printable.height());
         // The painter starts at the printable area's top left in device pixels.
         const double devicePerPoint = printer.resolution() / 72.0;
-        page_.scale(fit.scale * devicePerPoint, fit.scale * devicePerPoint);
+        const double devicePerPixel = fit.scale * devicePerPoint;
+        page_.scale(devicePerPixel, devicePerPixel);
+        // A PDF page takes ink anywhere on the paper, and the drawing passes its coordinates
+        // unclipped: the margins stay blank only when the painter keeps to the printable area,
+        // as a printer that cannot print there would. The clip is set after the scale, in the
+        // drawing's pixels, so that the engine receives it with the transform it is in; set under
+        // the painter's initial transform, the PDF engine maps it with the transform that the
+        // printer's previous job ended with.
+        const QSizeF device = layout.paintRectPixels(printer.resolution()).size();
+        page_.setClipRect(
+            QRectF(0, 0, device.width() / devicePerPixel, device.height() / devicePerPixel));
         pageHeightInPixels_ = fit.pageHeight;
     }
     ~PagePainter() {

@@ -7,6 +7,7 @@
 
 #include <QFile>
 #include <QImage>
+#include <QMarginsF>
 #include <QPageLayout>
 #include <QPrinter>
 #include <QProcess>
@@ -14,6 +15,7 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <optional>
 #include <ostream>
 #include <string>
 
@@ -129,6 +131,79 @@ TEST_F(PrintingTest, ConfirmedPrintMakesOnePageWithTheAreaOnIt) {
                   50);
     }
 }
+
+// Drawings that reach past the printable area on every side, in diagram pixels.
+struct OverreachCase {
+    const char* name;
+    void (*draw)(Graphics& g);
+};
+
+void PrintTo(const OverreachCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class PrintedOverreach : public PrintingTest, public testing::WithParamInterface<OverreachCase> {};
+
+TEST_P(PrintedOverreach, LeavesTheMarginsBlank) {
+    if (!CanRenderPdf()) {
+        GTEST_SKIP() << "pdftoppm is not installed";
+    }
+    script_->printAnswer = true;
+    // One printer for both jobs, as the program keeps one: each page keeps to its own area.
+    PrinterSetup setup;
+    for (const std::optional<QMarginsF>& margins :
+         {std::optional<QMarginsF>(), std::optional(QMarginsF(20, 20, 20, 20))}) {
+        SCOPED_TRACE(margins ? "margins of 20 mm" : "default margins");
+        script_->marginsMm = margins;
+        QFile::remove(script_->pdfPath);
+        QRectF printable;
+        {
+            std::unique_ptr<Graphics> g = OpenPrinterDialog(&setup, nullptr, 636, 553);
+            ASSERT_NE(g, nullptr);
+            printable = script_->lastPrinter->pageLayout().paintRect(QPageLayout::Point);
+            GetParam().draw(*g);
+        }
+        if (margins) {
+            ASSERT_NEAR(printable.left(), 20 / 25.4 * 72, 0.5);
+        }
+        const QImage page = RenderedPdfPage(script_->pdfPath, dir_.filePath("page"));
+        ASSERT_FALSE(page.isNull());
+        const PageInk ink = InkAround(page, printable);
+        EXPECT_EQ(ink.margins, 0);
+        EXPECT_GT(ink.printable, 2000);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Drawings, PrintedOverreach,
+    testing::Values(OverreachCase{"fill",
+                                  [](Graphics& g) {
+                                      g.SetForeColor(RGB(0, 0, 0));
+                                      g.FillRect(-3000, -3000, 9000, 9000);
+                                  }},
+                    OverreachCase{"lines",
+                                  [](Graphics& g) {
+                                      g.SetForeColor(RGB(255, 0, 0));
+                                      g.SetPenWidth(3);
+                                      for (double at = -3000; at <= 6000; at += 40) {
+                                          g.DrawLine(at, -3000, at, 6000);
+                                          g.DrawLine(-3000, at, 6000, at);
+                                          g.DrawLine(-3000, at, at, -3000);
+                                      }
+                                  }},
+                    OverreachCase{"ovals_and_text",
+                                  [](Graphics& g) {
+                                      g.SetForeColor(RGB(0, 0, 255));
+                                      g.SetPenWidth(4);
+                                      for (double r = 100; r <= 3000; r += 60) {
+                                          g.DrawOval(300 - r, 400 - r, 2 * r, 2 * r);
+                                      }
+                                      g.SetTextSize(80);
+                                      for (double y = -40; y <= 1400; y += 60) {
+                                          g.DrawString("WWWWWWWWWWWWWWW", -70, y, 0, false);
+                                      }
+                                  }}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 TEST_F(PrintingTest, UnwritablePrinterIsReportedNotIgnored) {
     script_->printAnswer = true;

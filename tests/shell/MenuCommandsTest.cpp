@@ -11,7 +11,9 @@
 #include <QAction>
 #include <QFile>
 #include <QImage>
+#include <QMarginsF>
 #include <QMenuBar>
+#include <QPageLayout>
 #include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
@@ -39,6 +41,8 @@ class MenuCommands : public testing::Test {
         SetPrintDialogs(std::move(previous));
         Globals::printerSetupDone = false;
         Globals::inProjectingMode = false;
+        Globals::Nx = nx;
+        Globals::Ny = ny;
     }
 
     void Choose(const char* itemName) {
@@ -60,6 +64,8 @@ class MenuCommands : public testing::Test {
     ScriptedPrintDialogs* script = nullptr;
     std::unique_ptr<PrintDialogs> previous;
     QTemporaryDir dir;
+    const Int64 nx = Globals::Nx;
+    const Int64 ny = Globals::Ny;
 };
 
 struct SetupCase {
@@ -159,6 +165,38 @@ TEST_F(MenuCommands, APrintedPageShowsTheDiagramAndNoProjection) {
     const QImage bare = PrintedPage("bare");
     EXPECT_LT(CountNear(bare, QColor(80, 80, 222)), 5) << "no light cone unless ticked";
     EXPECT_LT(CountNear(bare, QColor(100, 100, 100)), CountNear(page, QColor(100, 100, 100)));
+}
+
+TEST_F(MenuCommands, APrintedPageKeepsToTheMarginsOfThePageSetup) {
+    if (!CanRenderPdf()) {
+        GTEST_SKIP() << "pdftoppm is not installed";
+    }
+    script->marginsMm = QMarginsF(20, 20, 20, 20);
+    script->pageSetupAnswer = true;
+    Choose("FilePageSetup");
+    script->marginsMm.reset(); // the print dialog keeps what the page set-up left
+    const QRectF printable =
+        Globals::myPrinterSetup->Printer().pageLayout().paintRect(QPageLayout::Point);
+    ASSERT_NEAR(printable.left(), 20 / 25.4 * 72, 0.5);
+
+    for (const char* box : {"CheckBox1", "CheckBox4", "CheckBox7"}) {
+        main->Control<CheckBox>(box).SetValue(true);
+    }
+    // The axes, circles and traces reach past the drawing area, the more so with the origin
+    // dragged near a corner.
+    struct Origin {
+        Int64 x, y;
+    };
+    for (const Origin o : {Origin{300, 400}, Origin{21, 21}, Origin{615, 532}}) {
+        SCOPED_TRACE(testing::Message() << "origin " << o.x << ", " << o.y);
+        Globals::Nx = o.x;
+        Globals::Ny = o.y;
+        const QImage page = PrintedPage("margins");
+        ASSERT_FALSE(page.isNull());
+        const PageInk ink = InkAround(page, printable);
+        EXPECT_EQ(ink.margins, 0);
+        EXPECT_GT(ink.printable, 2000);
+    }
 }
 
 } // namespace
