@@ -1,5 +1,6 @@
 #include "RectControl.h"
 
+#include "PressCutOff.h"
 #include "PropertyValues.h"
 #include "UiThread.h"
 
@@ -10,6 +11,7 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <utility>
 
 namespace {
 
@@ -24,11 +26,13 @@ Int64 PixelOf(double coordinate) {
 } // namespace
 
 // Turns a widget's mouse events into the control's. After a MouseDown that answers True the
-// press owns the mouse (Qt's implicit grab) and drags and the release follow it anywhere.
+// press owns the mouse (Qt's implicit grab) and drags and the release follow it anywhere. Every
+// such press ends with exactly one MouseUp: at the release, or where the press was last seen
+// when the mouse is taken from it first, or when a later event shows its release was lost.
 class ControlEventFilter : public QObject {
   public:
     ControlEventFilter(RectControl& control, QObject* parent)
-        : QObject(parent), control_(control) {}
+        : QObject(parent), control_(control), cutOff_([this] { EndPress(last_); }) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != control_.widget_) {
@@ -54,25 +58,46 @@ class ControlEventFilter : public QObject {
     }
 
   private:
-    static Int64 X(const QMouseEvent& e) { return PixelOf(e.position().x()); }
-    static Int64 Y(const QMouseEvent& e) { return PixelOf(e.position().y()); }
+    using Position = std::pair<Int64, Int64>;
+    static Position At(const QMouseEvent& e) {
+        return {PixelOf(e.position().x()), PixelOf(e.position().y())};
+    }
 
     bool Press(QMouseEvent& e) {
         if (e.button() != Qt::LeftButton || !control_.HasMouseButtonEvents()) {
             return false;
         }
-        control_.mouseGrabbed_ = control_.RaiseMouseDown(X(e), Y(e));
+        EndPress(last_);
+        last_ = At(e);
+        // Watched from before MouseDown: its handler may itself open a window that takes the
+        // mouse, and then the release never comes here.
+        cutOff_.Start(control_.widget_);
+        const bool accepted = control_.RaiseMouseDown(last_.first, last_.second);
+        const bool stillHeld = cutOff_.Watching();
+        cutOff_.Stop();
+        if (accepted) {
+            pressed_ = true;
+            if (stillHeld) {
+                cutOff_.Start(control_.widget_);
+            } else {
+                EndPress(last_);
+            }
+        }
         e.accept();
         return true;
     }
 
     bool Move(QMouseEvent& e) {
+        const Position at = At(e);
         if ((e.buttons() & Qt::LeftButton) == 0) {
-            control_.RaiseMouseMove(X(e), Y(e));
+            // The button is up, so a press still open lost its release somewhere.
+            EndPress(at);
+            control_.RaiseMouseMove(at.first, at.second);
             return false;
         }
-        if (control_.mouseGrabbed_) {
-            control_.RaiseMouseDrag(X(e), Y(e));
+        if (pressed_) {
+            last_ = at;
+            control_.RaiseMouseDrag(at.first, at.second);
         }
         return control_.HasMouseButtonEvents();
     }
@@ -81,13 +106,22 @@ class ControlEventFilter : public QObject {
         if (e.button() != Qt::LeftButton || !control_.HasMouseButtonEvents()) {
             return false;
         }
-        if (std::exchange(control_.mouseGrabbed_, false)) {
-            control_.RaiseMouseUp(X(e), Y(e));
-        }
+        EndPress(At(e));
         return true;
     }
 
+    // Raises MouseUp for an accepted press that has not ended yet; nothing otherwise.
+    void EndPress(Position at) {
+        cutOff_.Stop();
+        if (std::exchange(pressed_, false)) {
+            control_.RaiseMouseUp(at.first, at.second);
+        }
+    }
+
     RectControl& control_;
+    bool pressed_ = false;
+    Position last_;
+    PressCutOffWatch cutOff_;
 };
 
 RectControl::RectControl(std::string_view className, QWidget* widget) : widget_(widget) {

@@ -124,7 +124,6 @@ class RectControl {
     bool visible_ = true;
     ControlFont font_;
     int repaintRequests_ = 0;
-    bool mouseGrabbed_ = false;
     std::map<int, Delegate> handlers_;
 };
 

@@ -5,16 +5,25 @@
 #include "ClassVerify.h"
 #include "Label.h"
 #include "PushButton.h"
+#include "ReleaseOver.h"
+#include "RowName.h"
 #include "ShowURL.h"
 #include "Slider.h"
 #include "TextField.h"
 #include "Window.h"
 
 #include <QApplication>
+#include <QMenu>
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+#include <iterator>
+#include <ostream>
+#include <string>
 #include <thread>
+#include <vector>
 
 namespace {
 
@@ -186,6 +195,18 @@ class MouseTest : public ControlEventsTest {
         return window.ContentWidget()->mapTo(window.Widget(), QPoint(40 + x, 30 + y));
     }
 
+    void activateWindow() {
+        window.Widget()->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(window.Widget()));
+    }
+    // The log without the moves of a free mouse.
+    std::vector<std::string> buttonEvents() const {
+        std::vector<std::string> kept;
+        std::copy_if(log.events.begin(), log.events.end(), std::back_inserter(kept),
+                     [](const std::string& e) { return e.rfind("move", 0) != 0; });
+        return kept;
+    }
+
     MouseLog log;
 };
 
@@ -205,6 +226,144 @@ TEST_F(MouseTest, NoDragOrUpAfterAPressAnsweredFalse) {
     QTest::mouseMove(platformWindow(), inWindow(25, 35));
     QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(25, 35));
     EXPECT_EQ(log.events, (std::vector<std::string>{"move 20,30", "down 20,30"}));
+}
+
+// Ways the mouse is taken from a held press before its button goes up; each lets the release
+// land where it would, then gives the window back.
+struct CutOff {
+    const char* name;
+    std::function<void(QWidget& window, QWidget& canvas)> takeTheMouse;
+};
+
+void PrintTo(const CutOff& c, std::ostream* os) {
+    *os << c.name;
+}
+
+const CutOff kCutOffs[] = {
+    {"modal-dialog", [](QWidget& window, QWidget&) { ReleaseOverModalDialog(window); }},
+    {"popup-menu",
+     [](QWidget& window, QWidget&) {
+         QMenu menu;
+         menu.addAction("Item");
+         menu.popup(window.mapToGlobal(QPoint(300, 200)));
+         ReleaseOver(menu);
+         menu.close();
+     }},
+    {"other-window-activated",
+     [](QWidget& window, QWidget&) {
+         QWidget other;
+         other.resize(80, 60);
+         other.show();
+         other.activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
+         ReleaseOver(other);
+         other.close();
+         window.activateWindow();
+         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
+     }},
+    {"window-hidden",
+     [](QWidget& window, QWidget&) {
+         window.hide();
+         window.show();
+         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+     }},
+    {"canvas-hidden",
+     [](QWidget&, QWidget& canvas) {
+         canvas.hide();
+         canvas.show();
+     }},
+};
+
+class PressCutOff : public MouseTest, public testing::WithParamInterface<CutOff> {};
+
+TEST_P(PressCutOff, EndsThePressWithOneMouseUpWhereItWasLastSeen) {
+    activateWindow();
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
+    QTest::mouseMove(platformWindow(), inWindow(25, 35));
+    GetParam().takeTheMouse(*window.Widget(), *canvas().Widget());
+    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35"}));
+
+    // A release that still comes for the ended press raises nothing; the next press is whole.
+    QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(30, 40));
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(50, 60));
+    QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(50, 60));
+    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35",
+                                                        "down 50,60", "up 50,60"}));
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, PressCutOff, testing::ValuesIn(kCutOffs), RowName{});
+
+// Down and up alternate, starting with a down, and drags come only between them; open answers
+// whether the last press is still held.
+testing::AssertionResult PressesPair(const std::vector<std::string>& buttonEvents, bool& open) {
+    open = false;
+    for (const std::string& e : buttonEvents) {
+        const bool down = e.rfind("down", 0) == 0;
+        if (down == open || (e.rfind("drag", 0) == 0 && !open)) {
+            return testing::AssertionFailure() << "out of turn: " << e;
+        }
+        open = e.rfind("drag", 0) == 0 ? open : down;
+    }
+    return testing::AssertionSuccess();
+}
+
+TEST_F(MouseTest, EveryPressEndsOnceWhateverFollowsIt) {
+    activateWindow();
+    std::vector<std::pair<std::string, std::function<void()>>> steps = {
+        {"press",
+         [&] { QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30)); }},
+        {"drag", [&] { QTest::mouseMove(platformWindow(), inWindow(30, 40)); }},
+        {"release",
+         [&] { QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(30, 40)); }},
+    };
+    for (const CutOff& c : kCutOffs) {
+        steps.emplace_back(c.name, [&] { c.takeTheMouse(*window.Widget(), *canvas().Widget()); });
+    }
+    // Every run of three steps, then a release and one more click.
+    for (const auto& first : steps) {
+        for (const auto& second : steps) {
+            for (const auto& third : steps) {
+                SCOPED_TRACE(first.first + ", " + second.first + ", " + third.first);
+                log.events.clear();
+                bool open = false;
+                for (const auto* step : {&first, &second, &third}) {
+                    step->second();
+                    ASSERT_TRUE(PressesPair(buttonEvents(), open)) << "after " << step->first;
+                }
+                steps[2].second();
+                QTest::mouseClick(platformWindow(), Qt::LeftButton, {}, inWindow(50, 60));
+                ASSERT_TRUE(PressesPair(buttonEvents(), open));
+                ASSERT_FALSE(open);
+            }
+        }
+    }
+}
+
+TEST_F(MouseTest, TheNextEventEndsAPressWhoseReleaseWentElsewhere) {
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
+    // Delivered straight to another control: the canvas never hears of it.
+    QTest::mouseRelease(slider().Widget(), Qt::LeftButton, {}, QPoint(3, 3));
+    QTest::mouseMove(platformWindow(), inWindow(40, 50));
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(60, 70));
+    QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(60, 70));
+    EXPECT_EQ(buttonEvents(),
+              (std::vector<std::string>{"down 20,30", "up 40,50", "down 60,70", "up 60,70"}));
+}
+
+TEST_F(MouseTest, APressWhoseMouseDownTakesTheMouseEndsAtOnce) {
+    // The handler opens a modal window, as a handler asking a question would.
+    AddEventHandler(
+        canvas(), Canvas::kMouseDown,
+        MakeDelegate(std::function<bool(Canvas&, Int64, Int64)>([this](Canvas&, Int64 x, Int64 y) {
+                         log.events.push_back("down " + std::to_string(x) + "," +
+                                              std::to_string(y));
+                         ReleaseOverModalDialog(*window.Widget());
+                         return true;
+                     }),
+                     "( Canvas, Integer, Integer ) as Boolean"));
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
+    QTest::mouseMove(platformWindow(), inWindow(25, 35));
+    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "up 20,30"}));
 }
 
 TEST_F(MouseTest, EnterAndExitFollowThePointer) {

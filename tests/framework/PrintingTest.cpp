@@ -53,13 +53,7 @@ INSTANTIATE_TEST_SUITE_P(Pages, FitOnPageCases,
 
 class PrintingTest : public testing::Test {
   protected:
-    void SetUp() override {
-        auto dialogs = std::make_unique<ScriptedPrintDialogs>();
-        script_ = dialogs.get();
-        script_->pdfPath = dir_.filePath("page.pdf");
-        previous_ = SetPrintDialogs(std::move(dialogs));
-    }
-    void TearDown() override { SetPrintDialogs(std::move(previous_)); }
+    void SetUp() override { script_->pdfPath = dir_.filePath("page.pdf"); }
 
     // The page rendered at 72 pixels to the inch, so one point is one pixel.
     QImage RenderPage(const QString& path) {
@@ -69,8 +63,8 @@ class PrintingTest : public testing::Test {
     }
 
     QTemporaryDir dir_;
-    ScriptedPrintDialogs* script_ = nullptr;
-    std::unique_ptr<PrintDialogs> previous_;
+    ScriptedPrintDialogsInUse dialogs_;
+    ScriptedPrintDialogs* script_ = &dialogs_.Script();
 };
 
 TEST_F(PrintingTest, PageSetupAnswersTheDialog) {

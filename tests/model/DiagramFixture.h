@@ -2,6 +2,7 @@
 
 #include "Globals.h"
 #include "RecordingGraphics.h"
+#include "RowName.h"
 
 #include <gtest/gtest.h>
 
@@ -118,19 +119,6 @@ inline std::vector<std::string> Describe(const RecordingGraphics& g) {
     }
     return lines;
 }
-
-// A table row's test name: its own name with '-' turned into '_'.
-struct RowName {
-    template <class Info> std::string operator()(const Info& info) const {
-        std::string name = info.param.name;
-        for (char& ch : name) {
-            if (ch == '-') {
-                ch = '_';
-            }
-        }
-        return name;
-    }
-};
 
 // A start pen state unlike anything the model sets, so that every setter shows in the log.
 inline PenState ForeignPen() {

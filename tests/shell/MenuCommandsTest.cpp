@@ -31,14 +31,10 @@ class MenuCommands : public testing::Test {
     void SetUp() override {
         ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
         main = &Window1::Instance();
-        auto dialogs = std::make_unique<ScriptedPrintDialogs>();
-        script = dialogs.get();
         script->pdfPath = dir.filePath("page.pdf");
-        previous = SetPrintDialogs(std::move(dialogs));
         Globals::printerSetupDone = false;
     }
     void TearDown() override {
-        SetPrintDialogs(std::move(previous));
         Globals::printerSetupDone = false;
         Globals::inProjectingMode = false;
         Globals::Nx = nx;
@@ -61,8 +57,8 @@ class MenuCommands : public testing::Test {
     }
 
     Window1* main = nullptr;
-    ScriptedPrintDialogs* script = nullptr;
-    std::unique_ptr<PrintDialogs> previous;
+    ScriptedPrintDialogsInUse dialogs;
+    ScriptedPrintDialogs* script = &dialogs.Script();
     QTemporaryDir dir;
     const Int64 nx = Globals::Nx;
     const Int64 ny = Globals::Ny;

@@ -7,12 +7,16 @@
 #include <QPrinter>
 #include <QString>
 
+#include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
 
 // Answers the page set-up and print dialogs as a test says. A print is aimed at the PDF file
 // pdfPath, also when it is cancelled, so that a cancelled print that still drew would show.
 // When marginsMm is set, a confirmed page set-up and every print leave those margins on the
-// printer, as a user editing them in the dialog would.
+// printer, as a user editing them in the dialog would. whileOpen, when set, runs while a dialog
+// is up, as what the user does with it.
 class ScriptedPrintDialogs : public PrintDialogs {
   public:
     bool pageSetupAnswer = false;
@@ -22,10 +26,12 @@ class ScriptedPrintDialogs : public PrintDialogs {
     int pageSetups = 0;
     int prints = 0;
     QPrinter* lastPrinter = nullptr;
+    std::function<void()> whileOpen;
 
     bool RunPageSetup(QPrinter& printer, QWidget* /*parent*/) override {
         ++pageSetups;
         lastPrinter = &printer;
+        RunWhileOpen();
         if (pageSetupAnswer) {
             SetMargins(printer);
         }
@@ -34,6 +40,7 @@ class ScriptedPrintDialogs : public PrintDialogs {
     bool RunPrint(QPrinter& printer, QWidget* /*parent*/) override {
         ++prints;
         lastPrinter = &printer;
+        RunWhileOpen();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
         SetMargins(printer);
@@ -41,9 +48,33 @@ class ScriptedPrintDialogs : public PrintDialogs {
     }
 
   private:
+    void RunWhileOpen() const {
+        if (whileOpen) {
+            whileOpen();
+        }
+    }
     void SetMargins(QPrinter& printer) const {
         if (marginsMm) {
             printer.setPageMargins(*marginsMm, QPageLayout::Millimeter);
         }
     }
+};
+
+// Scripted dialogs in use for as long as this lives; the ones in use before come back after.
+class ScriptedPrintDialogsInUse {
+  public:
+    ScriptedPrintDialogsInUse() {
+        auto dialogs = std::make_unique<ScriptedPrintDialogs>();
+        script_ = dialogs.get();
+        previous_ = SetPrintDialogs(std::move(dialogs));
+    }
+    ~ScriptedPrintDialogsInUse() { SetPrintDialogs(std::move(previous_)); }
+    ScriptedPrintDialogsInUse(const ScriptedPrintDialogsInUse&) = delete;
+    ScriptedPrintDialogsInUse& operator=(const ScriptedPrintDialogsInUse&) = delete;
+
+    ScriptedPrintDialogs& Script() const { return *script_; }
+
+  private:
+    ScriptedPrintDialogs* script_ = nullptr;
+    std::unique_ptr<PrintDialogs> previous_;
 };

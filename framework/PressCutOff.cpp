@@ -1,0 +1,48 @@
+#include "PressCutOff.h"
+
+#include <QCoreApplication>
+#include <QEvent>
+#include <QWidget>
+
+#include <utility>
+
+PressCutOffWatch::PressCutOffWatch(std::function<void()> onCutOff)
+    : onCutOff_(std::move(onCutOff)) {}
+
+void PressCutOffWatch::Start(QWidget* pressed) {
+    Stop();
+    pressed_ = pressed;
+    watching_ = true;
+    // Application-wide only while a press lasts: a popup is a window of its own.
+    QCoreApplication::instance()->installEventFilter(this);
+}
+
+void PressCutOffWatch::Stop() {
+    if (std::exchange(watching_, false)) {
+        pressed_ = nullptr;
+        QCoreApplication::instance()->removeEventFilter(this);
+    }
+}
+
+bool PressCutOffWatch::eventFilter(QObject* watched, QEvent* event) {
+    if (watching_ && pressed_ != nullptr && CutsOff(watched, *event)) {
+        Stop();
+        onCutOff_();
+    }
+    return false;
+}
+
+bool PressCutOffWatch::CutsOff(QObject* watched, const QEvent& event) const {
+    switch (event.type()) {
+    case QEvent::Show:
+        // A popup grabs the mouse from whatever held it.
+        return watched->isWidgetType() && static_cast<QWidget*>(watched)->windowType() == Qt::Popup;
+    case QEvent::WindowBlocked:
+    case QEvent::WindowDeactivate:
+        return watched == pressed_->window();
+    case QEvent::Hide:
+        return watched == pressed_ || watched == pressed_->window();
+    default:
+        return false;
+    }
+}
