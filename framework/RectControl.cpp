@@ -72,15 +72,12 @@ class ControlEventFilter : public QObject {
         // Watched from before MouseDown: its handler may itself open a window that takes the
         // mouse, and then the release never comes here.
         cutOff_.Start(control_.widget_);
-        const bool accepted = control_.RaiseMouseDown(last_.first, last_.second);
-        const bool stillHeld = cutOff_.Watching();
-        cutOff_.Stop();
-        if (accepted) {
+        if (!control_.RaiseMouseDown(last_.first, last_.second)) {
+            cutOff_.Stop();
+        } else {
             pressed_ = true;
-            if (stillHeld) {
-                cutOff_.Start(control_.widget_);
-            } else {
-                EndPress(last_);
+            if (!cutOff_.Watching()) {
+                EndPress(last_); // the mouse was taken while MouseDown ran
             }
         }
         e.accept();
