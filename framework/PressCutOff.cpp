@@ -38,10 +38,10 @@ bool PressCutOffWatch::CutsOff(QObject* watched, const QEvent& event) const {
         // A popup grabs the mouse from whatever held it.
         return watched->isWidgetType() && static_cast<QWidget*>(watched)->windowType() == Qt::Popup;
     case QEvent::WindowBlocked:
-    case QEvent::WindowDeactivate:
         return watched == pressed_->window();
     case QEvent::Hide:
-        return watched == pressed_ || watched == pressed_->window();
+        // Also when its window is hidden or closed: Qt hides every shown child with it.
+        return watched == pressed_;
     default:
         return false;
     }

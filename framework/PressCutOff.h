@@ -9,8 +9,10 @@ class QEvent;
 class QWidget;
 
 // Tells when the mouse is taken from a pressed widget before its button goes up: a modal window
-// or a popup opens, or the widget or its window is deactivated or hidden. Qt then sends the
-// widget no release, so whoever waits for one must end the press itself.
+// blocks its window, a popup opens, or the widget or its window is hidden or closed. Qt then
+// sends the widget no release, so whoever waits for one must end the press itself. Another
+// window taking the keyboard focus takes nothing: Qt's implicit grab keeps bringing the moves
+// and the release to the pressed widget.
 class PressCutOffWatch : public QObject {
   public:
     explicit PressCutOffWatch(std::function<void()> onCutOff);

@@ -27,12 +27,14 @@ Int64 PixelOf(double coordinate) {
 
 // Turns a widget's mouse events into the control's. After a MouseDown that answers True the
 // press owns the mouse (Qt's implicit grab) and drags and the release follow it anywhere. Every
-// such press ends with exactly one MouseUp: at the release, or where the press was last seen
-// when the mouse is taken from it first, or when a later event shows its release was lost.
+// such press ends with exactly one MouseUp: at the release, or, as a cancelled press, where it
+// was last seen when the mouse is taken from it first or a later event shows its release was
+// lost.
 class ControlEventFilter : public QObject {
   public:
     ControlEventFilter(RectControl& control, QObject* parent)
-        : QObject(parent), control_(control), cutOff_([this] { EndPress(last_); }) {}
+        : QObject(parent), control_(control),
+          cutOff_([this] { EndPress(last_, Ending::Cancelled); }) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
         if (watched != control_.widget_) {
@@ -67,7 +69,7 @@ class ControlEventFilter : public QObject {
         if (e.button() != Qt::LeftButton || !control_.HasMouseButtonEvents()) {
             return false;
         }
-        EndPress(last_);
+        EndPress(last_, Ending::Cancelled);
         last_ = At(e);
         // Watched from before MouseDown: its handler may itself open a window that takes the
         // mouse, and then the release never comes here.
@@ -77,7 +79,7 @@ class ControlEventFilter : public QObject {
         } else {
             pressed_ = true;
             if (!cutOff_.Watching()) {
-                EndPress(last_); // the mouse was taken while MouseDown ran
+                EndPress(last_, Ending::Cancelled); // the mouse was taken while MouseDown ran
             }
         }
         e.accept();
@@ -88,7 +90,7 @@ class ControlEventFilter : public QObject {
         const Position at = At(e);
         if ((e.buttons() & Qt::LeftButton) == 0) {
             // The button is up, so a press still open lost its release somewhere.
-            EndPress(at);
+            EndPress(at, Ending::Cancelled);
             control_.RaiseMouseMove(at.first, at.second);
             return false;
         }
@@ -103,14 +105,21 @@ class ControlEventFilter : public QObject {
         if (e.button() != Qt::LeftButton || !control_.HasMouseButtonEvents()) {
             return false;
         }
-        EndPress(At(e));
+        EndPress(At(e), Ending::Released);
         return true;
     }
 
+    enum class Ending { Released, Cancelled };
+
     // Raises MouseUp for an accepted press that has not ended yet; nothing otherwise.
-    void EndPress(Position at) {
+    void EndPress(Position at, Ending ending) {
         cutOff_.Stop();
         if (std::exchange(pressed_, false)) {
+            struct CancelMark {
+                bool& flag;
+                ~CancelMark() { flag = false; }
+            } mark{control_.pressCancelled_};
+            control_.pressCancelled_ = ending == Ending::Cancelled;
             control_.RaiseMouseUp(at.first, at.second);
         }
     }

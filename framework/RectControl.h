@@ -51,6 +51,11 @@ class RectControl {
     // Refresh and Invalidate calls so far.
     int RepaintRequests() const { return repaintRequests_; }
 
+    // True only while the MouseUp of a cancelled press runs: a press the framework ended itself
+    // because its release will not come here (a dialog, a popup or hiding took the mouse, or
+    // the release went elsewhere). What acts on a release, as a click does, must not act then.
+    bool PressCancelled() const { return pressCancelled_; }
+
     void SetMouseCursor(MouseCursor cursor);
     MouseCursor Cursor() const;
 
@@ -122,6 +127,7 @@ class RectControl {
     RectControl* container_ = nullptr;
     Int64 left_ = 0, top_ = 0, width_ = 0, height_ = 0;
     bool visible_ = true;
+    bool pressCancelled_ = false;
     ControlFont font_;
     int repaintRequests_ = 0;
     std::map<int, Delegate> handlers_;

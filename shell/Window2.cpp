@@ -87,7 +87,11 @@ bool Window2::StaticText2_MouseDown(Label& /*sender*/, Int64 /*x*/, Int64 /*y*/)
     return true;
 }
 
-void Window2::StaticText2_MouseUp(Label& /*sender*/, Int64 /*x*/, Int64 /*y*/) {
+void Window2::StaticText2_MouseUp(Label& sender, Int64 /*x*/, Int64 /*y*/) {
+    // A press that a dialog, a menu or closing the window took over is no click.
+    if (sender.PressCancelled()) {
+        return;
+    }
     ShowURL(kWebLink);
 }
 
@@ -103,6 +107,9 @@ void Window2::Canvas1_MouseExit(Canvas& sender) {
     sender.SetMouseCursor(MouseCursor::StandardPointer);
 }
 
-void Window2::Canvas1_MouseUp(Canvas& /*sender*/, Int64 /*x*/, Int64 /*y*/) {
+void Window2::Canvas1_MouseUp(Canvas& sender, Int64 /*x*/, Int64 /*y*/) {
+    if (sender.PressCancelled()) {
+        return;
+    }
     ShowURL(kMailLink);
 }

@@ -4,6 +4,7 @@
 #include "CheckBox.h"
 #include "ClassVerify.h"
 #include "Label.h"
+#include "PressCutOffs.h"
 #include "PushButton.h"
 #include "ReleaseOver.h"
 #include "RowName.h"
@@ -184,8 +185,14 @@ class MouseTest : public ControlEventsTest {
                 "( Canvas, Integer, Integer ) as Boolean"));
         AddEventHandler(canvas(), Canvas::kMouseDrag,
                         MakeDelegate(record("drag"), "( Canvas, Integer, Integer )"));
+        // A cancelled press's MouseUp is told apart, as handlers that act on a click see it.
         AddEventHandler(canvas(), Canvas::kMouseUp,
-                        MakeDelegate(record("up"), "( Canvas, Integer, Integer )"));
+                        MakeDelegate(Point([this](Canvas& sender, Int64 x, Int64 y) {
+                                         log.events.push_back(
+                                             "up " + std::to_string(x) + "," + std::to_string(y) +
+                                             (sender.PressCancelled() ? " cancelled" : ""));
+                                     }),
+                                     "( Canvas, Integer, Integer )"));
         AddEventHandler(canvas(), CommonEvent::MouseMove,
                         MakeDelegate(record("move"), "( Canvas, Integer, Integer )"));
     }
@@ -228,70 +235,39 @@ TEST_F(MouseTest, NoDragOrUpAfterAPressAnsweredFalse) {
     EXPECT_EQ(log.events, (std::vector<std::string>{"move 20,30", "down 20,30"}));
 }
 
-// Ways the mouse is taken from a held press before its button goes up; each lets the release
-// land where it would, then gives the window back.
-struct CutOff {
-    const char* name;
-    std::function<void(QWidget& window, QWidget& canvas)> takeTheMouse;
-};
+class CutOffPress : public MouseTest, public testing::WithParamInterface<PressCutOff> {};
 
-void PrintTo(const CutOff& c, std::ostream* os) {
-    *os << c.name;
-}
-
-const CutOff kCutOffs[] = {
-    {"modal-dialog", [](QWidget& window, QWidget&) { ReleaseOverModalDialog(window); }},
-    {"popup-menu",
-     [](QWidget& window, QWidget&) {
-         QMenu menu;
-         menu.addAction("Item");
-         menu.popup(window.mapToGlobal(QPoint(300, 200)));
-         ReleaseOver(menu);
-         menu.close();
-     }},
-    {"other-window-activated",
-     [](QWidget& window, QWidget&) {
-         QWidget other;
-         other.resize(80, 60);
-         other.show();
-         other.activateWindow();
-         ASSERT_TRUE(QTest::qWaitForWindowActive(&other));
-         ReleaseOver(other);
-         other.close();
-         window.activateWindow();
-         ASSERT_TRUE(QTest::qWaitForWindowActive(&window));
-     }},
-    {"window-hidden",
-     [](QWidget& window, QWidget&) {
-         window.hide();
-         window.show();
-         ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
-     }},
-    {"canvas-hidden",
-     [](QWidget&, QWidget& canvas) {
-         canvas.hide();
-         canvas.show();
-     }},
-};
-
-class PressCutOff : public MouseTest, public testing::WithParamInterface<CutOff> {};
-
-TEST_P(PressCutOff, EndsThePressWithOneMouseUpWhereItWasLastSeen) {
+TEST_P(CutOffPress, EndsThePressWithOneCancelledMouseUpWhereItWasLastSeen) {
     activateWindow();
     QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
     QTest::mouseMove(platformWindow(), inWindow(25, 35));
     GetParam().takeTheMouse(*window.Widget(), *canvas().Widget());
-    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35"}));
+    EXPECT_EQ(buttonEvents(),
+              (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35 cancelled"}));
 
     // A release that still comes for the ended press raises nothing; the next press is whole.
     QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(30, 40));
     QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(50, 60));
     QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(50, 60));
-    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35",
-                                                        "down 50,60", "up 50,60"}));
+    EXPECT_EQ(buttonEvents(),
+              (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35 cancelled",
+                                        "down 50,60", "up 50,60"}));
 }
 
-INSTANTIATE_TEST_SUITE_P(Ways, PressCutOff, testing::ValuesIn(kCutOffs), RowName{});
+INSTANTIATE_TEST_SUITE_P(Ways, CutOffPress, testing::ValuesIn(PressCutOffs()), RowName{});
+
+TEST_F(MouseTest, ADragGoesOnWhileAnotherWindowHasTheFocus) {
+    activateWindow();
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
+    QTest::mouseMove(platformWindow(), inWindow(25, 35));
+    // Qt's grab keeps the moves and the release on the pressed canvas.
+    WhileAnotherWindowHasTheFocus(*window.Widget(), [this] {
+        QTest::mouseMove(platformWindow(), inWindow(55, 35));
+        QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(55, 35));
+    });
+    EXPECT_EQ(buttonEvents(),
+              (std::vector<std::string>{"down 20,30", "drag 25,35", "drag 55,35", "up 55,35"}));
+}
 
 // Down and up alternate, starting with a down, and drags come only between them; open answers
 // whether the last press is still held.
@@ -316,9 +292,11 @@ TEST_F(MouseTest, EveryPressEndsOnceWhateverFollowsIt) {
         {"release",
          [&] { QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(30, 40)); }},
     };
-    for (const CutOff& c : kCutOffs) {
+    for (const PressCutOff& c : PressCutOffs()) {
         steps.emplace_back(c.name, [&] { c.takeTheMouse(*window.Widget(), *canvas().Widget()); });
     }
+    steps.emplace_back("other-window-focused",
+                       [&] { WhileAnotherWindowHasTheFocus(*window.Widget(), [] {}); });
     // Every run of three steps, then a release and one more click.
     for (const auto& first : steps) {
         for (const auto& second : steps) {
@@ -339,15 +317,32 @@ TEST_F(MouseTest, EveryPressEndsOnceWhateverFollowsIt) {
     }
 }
 
-TEST_F(MouseTest, TheNextEventEndsAPressWhoseReleaseWentElsewhere) {
-    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
-    // Delivered straight to another control: the canvas never hears of it.
-    QTest::mouseRelease(slider().Widget(), Qt::LeftButton, {}, QPoint(3, 3));
-    QTest::mouseMove(platformWindow(), inWindow(40, 50));
-    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(60, 70));
-    QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(60, 70));
-    EXPECT_EQ(buttonEvents(),
-              (std::vector<std::string>{"down 20,30", "up 40,50", "down 60,70", "up 60,70"}));
+TEST_F(MouseTest, TheNextEventCancelsAPressWhoseReleaseWentElsewhere) {
+    const struct {
+        const char* name;
+        std::function<void()> next;
+        std::vector<std::string> expected;
+    } nextEvents[] = {
+        {"a move with the button up",
+         [&] { QTest::mouseMove(platformWindow(), inWindow(40, 50)); },
+         {"down 20,30", "up 40,50 cancelled"}},
+        // Straight to the canvas, with no move before it.
+        {"a press",
+         [&] {
+             QTest::mousePress(canvas().Widget(), Qt::LeftButton, {}, {60, 70});
+         },
+         {"down 20,30", "up 20,30 cancelled", "down 60,70"}},
+    };
+    for (const auto& c : nextEvents) {
+        SCOPED_TRACE(c.name);
+        log.events.clear();
+        QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
+        // Delivered straight to another control: the canvas never hears of it.
+        QTest::mouseRelease(slider().Widget(), Qt::LeftButton, {}, QPoint(3, 3));
+        c.next();
+        EXPECT_EQ(buttonEvents(), c.expected);
+        QTest::mouseRelease(canvas().Widget(), Qt::LeftButton, {}, {60, 70});
+    }
 }
 
 TEST_F(MouseTest, APressWhoseMouseDownTakesTheMouseEndsAtOnce) {
@@ -363,7 +358,7 @@ TEST_F(MouseTest, APressWhoseMouseDownTakesTheMouseEndsAtOnce) {
                      "( Canvas, Integer, Integer ) as Boolean"));
     QTest::mousePress(platformWindow(), Qt::LeftButton, {}, inWindow(20, 30));
     QTest::mouseMove(platformWindow(), inWindow(25, 35));
-    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "up 20,30"}));
+    EXPECT_EQ(buttonEvents(), (std::vector<std::string>{"down 20,30", "up 20,30 cancelled"}));
 }
 
 TEST_F(MouseTest, EnterAndExitFollowThePointer) {

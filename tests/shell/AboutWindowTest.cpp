@@ -1,6 +1,7 @@
 // The about window: its design, the picture cache, the cursors and the two links.
 #include "Pemo2020.h"
 #include "Picture.h"
+#include "PressCutOffs.h"
 #include "ShowURL.h"
 #include "Window2.h"
 #include "Window2Design.h"
@@ -17,6 +18,7 @@
 #include <cstdlib>
 #include <ostream>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -269,6 +271,52 @@ INSTANTIATE_TEST_SUITE_P(
                     ClickCase{"credits_click", {100, 60}, {100, 60}, {}},
                     ClickCase{"white_box_click", {100, 180}, {100, 180}, {}}),
     [](const auto& info) { return std::string(info.param.name); });
+
+// A press on a link that something takes the mouse from is no click: it opens nothing, even when
+// its release still comes, and the next whole click opens the link once.
+struct LinkArea {
+    const char* name;
+    const char* control;
+    QPoint at; // content coordinates
+    const char* opens;
+};
+
+void PrintTo(const LinkArea& a, std::ostream* os) {
+    *os << a.name;
+}
+
+const LinkArea kLinkAreas[] = {
+    {"link", "StaticText2", {80, 240}, kWebLink.data()},
+    {"picture", "Canvas1", {400, 150}, kMailLink.data()},
+};
+
+class AboutCancelTest : public AboutWindowTest,
+                        public testing::WithParamInterface<std::tuple<LinkArea, PressCutOff>> {};
+
+TEST_P(AboutCancelTest, ACutOffPressOpensNothingAndTheNextClickOpensOnce) {
+    const auto& [area, cutOff] = GetParam();
+    Window2& window = Window2::Instance();
+    QWindow* handle = Handle(window);
+    const QPoint at = InWindow(window, area.at.x(), area.at.y());
+    EnterAt(window, area.at.x(), area.at.y());
+    QTest::mousePress(handle, Qt::LeftButton, {}, at);
+    cutOff.takeTheMouse(*window.Widget(), *window.ControlByName(area.control)->Widget());
+    QTest::mouseRelease(handle, Qt::LeftButton, {}, at);
+    EXPECT_TRUE(opened.empty());
+
+    QTest::mouseClick(handle, Qt::LeftButton, {}, at);
+    EXPECT_EQ(opened, std::vector<std::string>{area.opens});
+}
+
+INSTANTIATE_TEST_SUITE_P(Ways, AboutCancelTest,
+                         testing::Combine(testing::ValuesIn(kLinkAreas),
+                                          testing::ValuesIn(PressCutOffs())),
+                         [](const auto& info) {
+                             std::string name = std::string(std::get<0>(info.param).name) + "_" +
+                                                std::get<1>(info.param).name;
+                             std::replace(name.begin(), name.end(), '-', '_');
+                             return name;
+                         });
 
 } // namespace
 

@@ -1,5 +1,6 @@
 // A press on the diagram that something takes the mouse from before the button goes up: the
 // drag or projection it started ends there, so the next press only does what it should.
+#include "PressCutOffs.h"
 #include "ProgramHarness.h"
 #include "ReleaseOver.h"
 #include "RowName.h"
@@ -57,7 +58,8 @@ const Interruption kInterruptions[] = {
      }},
 };
 
-class MousePressCutOff : public testing::TestWithParam<Interruption> {
+// The running program with its main window active and the origin at its start.
+class ProgramMouseTest : public testing::Test {
   protected:
     void SetUp() override {
         ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
@@ -80,6 +82,9 @@ class MousePressCutOff : public testing::TestWithParam<Interruption> {
     ScriptedPrintDialogsInUse dialogs;
     ScriptedPrintDialogs* script = &dialogs.Script();
 };
+
+class MousePressCutOff : public ProgramMouseTest,
+                         public testing::WithParamInterface<Interruption> {};
 
 TEST_P(MousePressCutOff, EndsTheOriginDragSoTheNextPressOnlyProjects) {
     QTest::mousePress(platformWindow(), Qt::LeftButton, {}, onCanvas(302, 398));
@@ -123,5 +128,22 @@ TEST_P(MousePressCutOff, EndsAProjectionAndRemovesItsLines) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Ways, MousePressCutOff, testing::ValuesIn(kInterruptions), RowName{});
+
+// Another program's window taking the focus takes nothing: the origin follows the mouse to the
+// release.
+TEST_F(ProgramMouseTest, TheOriginFollowsTheDragWhileAnotherWindowHasTheFocus) {
+    QTest::mousePress(platformWindow(), Qt::LeftButton, {}, onCanvas(300, 400));
+    QTest::mouseMove(platformWindow(), onCanvas(330, 400));
+    ASSERT_EQ(Origin(), (std::pair<Int64, Int64>{330, 400}));
+    WhileAnotherWindowHasTheFocus(*main->Widget(), [this] {
+        QTest::mouseMove(platformWindow(), onCanvas(360, 400));
+        EXPECT_TRUE(Globals::inKoordDragMode);
+        QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, onCanvas(360, 400));
+    });
+    EXPECT_EQ(Origin(), (std::pair<Int64, Int64>{360, 400}));
+    EXPECT_FALSE(Globals::inKoordDragMode || Globals::inProjectingMode);
+    Globals::Nx = 300;
+    Globals::Ny = 400;
+}
 
 } // namespace
