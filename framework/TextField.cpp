@@ -3,8 +3,29 @@
 #include "PropertyValues.h"
 #include "TextAlignment.h"
 
+#include <QFocusEvent>
 #include <QLineEdit>
 #include <QPalette>
+
+namespace {
+
+// A line edit drops its selection when the focus leaves it for the menu bar, which is where
+// Alt puts the focus when the bar is opened from the keyboard. The Edit commands chosen there
+// must find the text, selection and cursor as the user left them, as they do when the menu is
+// opened with the mouse: the field then loses the focus to a popup, and keeps its selection.
+class TextFieldEdit : public QLineEdit {
+  protected:
+    void focusOutEvent(QFocusEvent* event) override {
+        if (event->reason() == Qt::MenuBarFocusReason) {
+            QFocusEvent asForAPopup(QEvent::FocusOut, Qt::PopupFocusReason);
+            QLineEdit::focusOutEvent(&asForAPopup);
+            return;
+        }
+        QLineEdit::focusOutEvent(event);
+    }
+};
+
+} // namespace
 
 std::vector<EventInfo> TextField::OwnEvents() {
     using Key = bool(TextField&, Int64);
@@ -19,7 +40,7 @@ std::vector<EventInfo> TextField::OwnEvents() {
     };
 }
 
-TextField::TextField() : ControlOf(MakeControlWidget<QLineEdit>(kClassName)) {
+TextField::TextField() : ControlOf(MakeControlWidget<TextFieldEdit>(kClassName)) {
     edit_ = static_cast<QLineEdit*>(Widget());
     QObject::connect(edit_, &QLineEdit::textChanged, edit_,
                      [this](const QString&) { Fire<void(TextField&)>(TextChange, *this); });

@@ -60,6 +60,29 @@ class EditCommands : public testing::Test {
         QTest::keyClick(target, key, Qt::ControlModifier);
     }
 
+    // A key as a keyboard sends it to whatever has the focus now: a modifier key goes down
+    // first and comes up last, and a bare Alt is a press and a release of its own.
+    static void PressAsAPersonDoes(Qt::Key key, Qt::KeyboardModifiers modifiers) {
+        const auto target = [] {
+            QWidget* popup = QApplication::activePopupWidget();
+            return popup != nullptr ? popup : QApplication::focusWidget();
+        };
+        ASSERT_NE(target(), nullptr);
+        if (modifiers & Qt::AltModifier) {
+            QTest::keyPress(target(), Qt::Key_Alt, Qt::AltModifier);
+        }
+        if (key == Qt::Key_Alt) {
+            QTest::keyPress(target(), Qt::Key_Alt, Qt::AltModifier);
+            QTest::keyRelease(target(), Qt::Key_Alt);
+        } else {
+            QTest::keyClick(target(), key, modifiers);
+        }
+        if (modifiers & Qt::AltModifier) {
+            QTest::keyRelease(target(), Qt::Key_Alt);
+        }
+        QApplication::processEvents();
+    }
+
     // Opens a menu of the window's bar with the mouse and closes it again with Esc.
     static void OpenAndCloseMenu(Window& window, const char* menuName) {
         QMenuBar* bar = window.AppMenuBar();
@@ -181,17 +204,65 @@ TEST_F(EditCommands, MenuItemsActOnTheFocusedField) {
     }
     ExpectSpeedUntouched();
 
-    // With the focus on a check box the items are disabled, and running them does nothing.
+    // Items still enabled from when the field had the focus act on what has the focus when they
+    // run: with a check box focused they reach nothing, and the next menu shows them disabled.
+    ASSERT_EQ(EnabledEditItems(*main), kAllEditItems);
     QTest::mouseClick(main->CheckBox1().Widget(), Qt::LeftButton);
-    EXPECT_TRUE(EnabledWhileOpen(*main).empty());
+    const QString clipboard = QApplication::clipboard()->text();
     for (const std::string& item : kAllEditItems) {
-        main->AppMenuBar()->findChild<QAction*>(QString::fromStdString(item))->trigger();
+        auto* action = main->AppMenuBar()->findChild<QAction*>(QString::fromStdString(item));
+        ASSERT_TRUE(action->isEnabled()) << item;
+        action->trigger();
     }
     ExpectSpeedUntouched();
+    EXPECT_EQ(QApplication::clipboard()->text(), clipboard);
+    EXPECT_TRUE(EnabledWhileOpen(*main).empty());
+}
+
+// Opening the bar from the keyboard moves the focus onto it; the field keeps its text, selection
+// and cursor for the Edit command chosen there, or for when the bar lets go.
+TEST_F(EditCommands, AMenuOpenedFromTheKeyboardKeepsTheFieldsSelection) {
+    const struct {
+        const char* name;
+        std::vector<std::pair<Qt::Key, Qt::KeyboardModifiers>> keys;
+        const char* text;
+        const char* selected;
+        const char* clipboard;
+    } cases[] = {
+        {"delete", {{Qt::Key_E, Qt::AltModifier}, {Qt::Key_D, {}}}, "", "", "0.9"},
+        {"cut", {{Qt::Key_E, Qt::AltModifier}, {Qt::Key_T, {}}}, "", "", "0.25"},
+        {"copy", {{Qt::Key_E, Qt::AltModifier}, {Qt::Key_C, {}}}, "0.25", "0.25", "0.25"},
+        {"alt-tap-then-escape", {{Qt::Key_Alt, {}}, {Qt::Key_Escape, {}}}, "0.25", "0.25", "0.9"},
+        {"menu-closed-with-escape",
+         {{Qt::Key_E, Qt::AltModifier}, {Qt::Key_Escape, {}}, {Qt::Key_Escape, {}}},
+         "0.25",
+         "0.25",
+         "0.9"},
+    };
+    // A line edit drops its selection a moment after its window is activated without it having
+    // the focus; a person is never that quick.
+    QApplication::processEvents();
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        QApplication::clipboard()->setText("0.9");
+        TypeIntoField("0.25");
+        QTest::keyClick(Field(), Qt::Key_End);
+        QTest::keyClick(Field(), Qt::Key_Home, Qt::ShiftModifier);
+        for (const auto& [key, modifiers] : c.keys) {
+            PressAsAPersonDoes(key, modifiers);
+        }
+        ASSERT_TRUE(QTest::qWaitFor([] { return QApplication::activePopupWidget() == nullptr; }));
+        EXPECT_EQ(QApplication::focusWidget(), Field());
+        EXPECT_EQ(main->TextField1().Text(), c.text);
+        EXPECT_EQ(Field()->selectedText().toStdString(), c.selected);
+        EXPECT_EQ(Field()->cursorPosition(), 0);
+        EXPECT_EQ(QApplication::clipboard()->text().toStdString(), c.clipboard);
+    }
 }
 
 TEST_F(EditCommands, TheAboutWindowsShortcutsNeverReachTheMainWindowsField) {
     ASSERT_EQ(QApplication::focusWidget(), Field());
+    ASSERT_EQ(EnabledEditItems(*main), kAllEditItems);
     main->aboutItem_Action();
     Window* about = GetImplicitWindow(Window2::kClassName);
     ASSERT_NE(about, nullptr);
@@ -204,6 +275,12 @@ TEST_F(EditCommands, TheAboutWindowsShortcutsNeverReachTheMainWindowsField) {
         EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "0.9");
     }
     EXPECT_TRUE(EnabledEditItems(*about).empty());
+    // Nor do the main window's own items, left enabled from when it was active.
+    for (const std::string& item : kAllEditItems) {
+        main->AppMenuBar()->findChild<QAction*>(QString::fromStdString(item))->trigger();
+    }
+    ExpectSpeedUntouched();
+    EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "0.9");
 
     // Back in the main window, the field has the focus again and the shortcuts are its own.
     Activate(main->Widget());
