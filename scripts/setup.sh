@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing.
 set -euo pipefail
-packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation poppler-utils
+packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation locales poppler-utils
     libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool)
 missing=()
 for p in "${packages[@]}"; do
