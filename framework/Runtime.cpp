@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "ExceptionReport.h"
 #include "Exceptions.h"
+#include "SystemFont.h"
 
 #include <QApplication>
 
@@ -32,15 +33,15 @@ RuntimeState& State() {
 } // namespace
 
 void RuntimeInit(int argc, char** argv) {
-    if (QCoreApplication::instance() != nullptr) {
-        return;
+    if (QCoreApplication::instance() == nullptr) {
+        // QApplication keeps a reference to the count, and the widgets that live in static
+        // single-instance slots are destroyed after main returns: both need the application
+        // to outlive main, so it is never deleted.
+        static int argumentCount = argc;
+        static QApplication* application = new QApplication(argumentCount, argv);
+        (void)application;
     }
-    // QApplication keeps a reference to the count, and the widgets that live in static
-    // single-instance slots are destroyed after main returns: both need the application to
-    // outlive main, so it is never deleted.
-    static int argumentCount = argc;
-    static QApplication* application = new QApplication(argumentCount, argv);
-    (void)application;
+    UseSystemFont();
 }
 
 void RegisterFrameworkInitializer(std::function<void()> initializer) {

@@ -9,8 +9,8 @@ class Application;
 // The process side of the framework: set-up, initialisers, the application object, the event
 // loop and the exit code. Everything here runs on the main thread.
 
-// Creates the QApplication from the process arguments (kept alive for the whole process);
-// reuses one that already exists.
+// Creates the QApplication from the process arguments (kept alive for the whole process),
+// or reuses one that already exists, and gives it the system font.
 void RuntimeInit(int argc, char** argv);
 
 // The framework's own initialisers run first, then the program's, each list in registration

@@ -5,7 +5,12 @@
 #include <cfloat>
 #include <clocale>
 #include <cmath>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <limits>
+#include <optional>
 #include <ostream>
 #include <string>
 #include <vector>
@@ -83,15 +88,72 @@ INSTANTIATE_TEST_SUITE_P(
         ValCase{"long_scaled_back", "1" + std::string(99999, '0') + "e-99999", 1.0}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ValOfText, IgnoresTheLocaleDecimalPoint) {
-    // A locale with a decimal comma, where one is installed, must not change what is read.
-    const std::string saved = std::setlocale(LC_NUMERIC, nullptr);
-    if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
-        GTEST_SKIP() << "no locale with a decimal comma is installed";
+// A locale with a decimal comma, compiled from the set-up's locale sources into a folder of its
+// own, so that the machine's locales and settings stay as they are. glibc finds it through
+// LOCPATH, which setlocale reads each time it loads a locale.
+class DecimalCommaLocale {
+  public:
+    DecimalCommaLocale() {
+        std::string pattern = (std::filesystem::temp_directory_path() / "tesvan-locale-XXXXXX");
+        if (mkdtemp(pattern.data()) == nullptr) {
+            problem_ = "no temporary folder";
+            return;
+        }
+        folder_ = pattern;
+        const std::filesystem::path log = folder_ / "localedef.log";
+        const std::string command = "localedef -i de_DE -f UTF-8 '" +
+                                    (folder_ / "de_DE.UTF-8").string() + "' >'" + log.string() +
+                                    "' 2>&1";
+        if (std::system(command.c_str()) != 0) {
+            std::ifstream output(log);
+            problem_ = "localedef could not compile de_DE.UTF-8 (scripts/setup.sh installs the "
+                       "package locales): " +
+                       std::string(std::istreambuf_iterator<char>(output), {});
+            return;
+        }
+        const char* locpath = std::getenv("LOCPATH");
+        savedLocpath_ = locpath != nullptr ? std::optional<std::string>(locpath) : std::nullopt;
+        setenv("LOCPATH", folder_.c_str(), 1);
+        savedNumeric_ = std::setlocale(LC_NUMERIC, nullptr);
+        if (std::setlocale(LC_NUMERIC, "de_DE.UTF-8") == nullptr) {
+            problem_ = "the compiled de_DE.UTF-8 does not load";
+        }
     }
+    ~DecimalCommaLocale() {
+        if (!savedNumeric_.empty()) {
+            std::setlocale(LC_NUMERIC, savedNumeric_.c_str());
+            if (savedLocpath_) {
+                setenv("LOCPATH", savedLocpath_->c_str(), 1);
+            } else {
+                unsetenv("LOCPATH");
+            }
+        }
+        if (!folder_.empty()) {
+            std::error_code ignored;
+            std::filesystem::remove_all(folder_, ignored);
+        }
+    }
+    DecimalCommaLocale(const DecimalCommaLocale&) = delete;
+    DecimalCommaLocale& operator=(const DecimalCommaLocale&) = delete;
+
+    // Empty once the locale is in effect.
+    const std::string& Problem() const { return problem_; }
+
+  private:
+    std::filesystem::path folder_;
+    std::optional<std::string> savedLocpath_;
+    std::string savedNumeric_;
+    std::string problem_;
+};
+
+TEST(ValOfText, IgnoresTheLocaleDecimalPoint) {
+    const DecimalCommaLocale locale;
+    ASSERT_EQ(locale.Problem(), "");
+    ASSERT_STREQ(std::localeconv()->decimal_point, ",");
     EXPECT_EQ(Val("0.6"), 0.6);
+    EXPECT_EQ(Val("0,6"), 0.0);
     EXPECT_EQ(Str(0.6), "0.6");
-    std::setlocale(LC_NUMERIC, saved.c_str());
+    EXPECT_EQ(Format(-69.4444, "-###.00"), "-69.44");
 }
 
 TEST(StrOfDouble, ValReadsItBack) {
