@@ -2,6 +2,7 @@
 #include "Pemo2020.h"
 #include "Picture.h"
 #include "PressCutOffs.h"
+#include "RowName.h"
 #include "ShowURL.h"
 #include "Window2.h"
 #include "Window2Design.h"
@@ -312,10 +313,8 @@ INSTANTIATE_TEST_SUITE_P(Ways, AboutCancelTest,
                          testing::Combine(testing::ValuesIn(kLinkAreas),
                                           testing::ValuesIn(PressCutOffs())),
                          [](const auto& info) {
-                             std::string name = std::string(std::get<0>(info.param).name) + "_" +
-                                                std::get<1>(info.param).name;
-                             std::replace(name.begin(), name.end(), '-', '_');
-                             return name;
+                             return AsTestName(std::string(std::get<0>(info.param).name) + "_" +
+                                               std::get<1>(info.param).name);
                          });
 
 } // namespace

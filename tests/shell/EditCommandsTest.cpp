@@ -21,6 +21,9 @@
 
 namespace {
 
+const std::vector<std::string> kAllEditItems{"EditUndo",  "EditCut",   "EditCopy",
+                                             "EditPaste", "EditClear", "EditSelectAll"};
+
 class EditCommands : public testing::Test {
   protected:
     void SetUp() override {
@@ -143,6 +146,16 @@ class EditCommands : public testing::Test {
         return enabled;
     }
 
+    // Runs every Edit item of the window's bar straight away, each still enabled from when its
+    // state was last decided, as a command chosen after the focus has moved on.
+    static void TriggerStillEnabledEditItems(Window& window) {
+        for (const std::string& item : kAllEditItems) {
+            auto* action = window.AppMenuBar()->findChild<QAction*>(QString::fromStdString(item));
+            ASSERT_TRUE(action->isEnabled()) << item;
+            action->trigger();
+        }
+    }
+
     void ExpectSpeedUntouched() {
         EXPECT_EQ(main->TextField1().Text(), "0.3");
         EXPECT_EQ(Globals::sinPhi, 0.3);
@@ -156,9 +169,6 @@ class EditCommands : public testing::Test {
 // its typing undone.
 const std::vector<std::vector<Qt::Key>> kShortcutRuns{
     {Qt::Key_A, Qt::Key_X}, {Qt::Key_A, Qt::Key_V}, {Qt::Key_A, Qt::Key_C}, {Qt::Key_Z}};
-
-const std::vector<std::string> kAllEditItems{"EditUndo",  "EditCut",   "EditCopy",
-                                             "EditPaste", "EditClear", "EditSelectAll"};
 
 TEST_F(EditCommands, ShortcutsWithTheFocusAwayFromTheFieldLeaveItAlone) {
     const struct {
@@ -209,11 +219,7 @@ TEST_F(EditCommands, MenuItemsActOnTheFocusedField) {
     ASSERT_EQ(EnabledEditItems(*main), kAllEditItems);
     QTest::mouseClick(main->CheckBox1().Widget(), Qt::LeftButton);
     const QString clipboard = QApplication::clipboard()->text();
-    for (const std::string& item : kAllEditItems) {
-        auto* action = main->AppMenuBar()->findChild<QAction*>(QString::fromStdString(item));
-        ASSERT_TRUE(action->isEnabled()) << item;
-        action->trigger();
-    }
+    TriggerStillEnabledEditItems(*main);
     ExpectSpeedUntouched();
     EXPECT_EQ(QApplication::clipboard()->text(), clipboard);
     EXPECT_TRUE(EnabledWhileOpen(*main).empty());
@@ -276,9 +282,7 @@ TEST_F(EditCommands, TheAboutWindowsShortcutsNeverReachTheMainWindowsField) {
     }
     EXPECT_TRUE(EnabledEditItems(*about).empty());
     // Nor do the main window's own items, left enabled from when it was active.
-    for (const std::string& item : kAllEditItems) {
-        main->AppMenuBar()->findChild<QAction*>(QString::fromStdString(item))->trigger();
-    }
+    TriggerStillEnabledEditItems(*main);
     ExpectSpeedUntouched();
     EXPECT_EQ(QApplication::clipboard()->text().toStdString(), "0.9");
 
