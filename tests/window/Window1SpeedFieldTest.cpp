@@ -159,8 +159,10 @@ TEST_F(Window1SpeedRestoreTest, ASpeedWhoseShortTextReadsAsTheBoundComesBackInFu
     }
 }
 
+class Window1SpeedPasteTest : public Window1Interaction {};
+
 // A long text pasted from the clipboard with the keyboard arrives whole and is read whole.
-TEST_F(Window1SpeedRestoreTest, ALongPasteArrivesWhole) {
+TEST_F(Window1SpeedPasteTest, ALongPasteArrivesWhole) {
     struct Case {
         const char* name;
         std::string text;
