@@ -6,6 +6,10 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPalette>
+#include <QStyle>
+
+#include <cmath>
+#include <optional>
 
 namespace {
 
@@ -17,22 +21,47 @@ QString DisplayText(const std::string& text) {
     return shown;
 }
 
-// A one-line text wider than its label is cut at its end with an ellipsis, so that its start,
-// a read-out's sign and leading digits among it, always shows. Qt alone would clip a
-// right-aligned text on the left and show a wrong number.
-class ElidingLabel : public QLabel {
+// The largest whole-pixel size, below the font's own and down to three quarters of it, at which
+// the text fits the width; none when it is too wide even at the smallest.
+std::optional<QFont> SmallerFontThatFits(const QFont& font, const QString& text, int width,
+                                         const QPaintDevice& device) {
+    const double own =
+        font.pixelSize() > 0 ? font.pixelSize() : font.pointSizeF() * device.logicalDpiY() / 72.0;
+    const int smallest = static_cast<int>(std::ceil(own * 0.75));
+    for (int size = static_cast<int>(std::ceil(own)) - 1; size >= smallest; --size) {
+        QFont smaller = font;
+        smaller.setPixelSize(size);
+        if (QFontMetricsF(smaller, &device).horizontalAdvance(text) <= width) {
+            return smaller;
+        }
+    }
+    return std::nullopt;
+}
+
+// A one-line text wider than its label is drawn smaller, so that every character of it shows: a
+// read-out's sign, digits and unit. Only what is too wide even then is cut at its end with an
+// ellipsis, keeping its start; Qt alone would clip a right-aligned text on the left and show a
+// wrong number. A text that fits is Qt's own label's.
+class FittingLabel : public QLabel {
   protected:
     void paintEvent(QPaintEvent* event) override {
         const QRect area = contentsRect();
-        const QFontMetrics metrics = fontMetrics();
-        if (wordWrap() || metrics.horizontalAdvance(text()) <= area.width()) {
+        const QString whole = text();
+        if (wordWrap() || fontMetrics().horizontalAdvance(whole) <= area.width()) {
             QLabel::paintEvent(event);
             return;
         }
         QPainter painter(this);
-        painter.setPen(palette().color(foregroundRole()));
-        painter.drawText(area, static_cast<int>(alignment()),
-                         metrics.elidedText(text(), Qt::ElideRight, area.width()));
+        QString shown = whole;
+        if (const std::optional<QFont> smaller =
+                SmallerFontThatFits(font(), whole, area.width(), *this)) {
+            painter.setFont(*smaller);
+        } else {
+            shown = fontMetrics().elidedText(whole, Qt::ElideRight, area.width());
+        }
+        style()->drawItemText(&painter, area,
+                              QStyle::visualAlignment(layoutDirection(), alignment()), palette(),
+                              isEnabled(), shown, foregroundRole());
     }
 };
 
@@ -49,7 +78,7 @@ std::vector<EventInfo> Label::OwnEvents() {
     };
 }
 
-Label::Label() : ControlOf(MakeControlWidget<ElidingLabel>(kClassName)) {
+Label::Label() : ControlOf(MakeControlWidget<FittingLabel>(kClassName)) {
     label_ = static_cast<QLabel*>(Widget());
     label_->setTextFormat(Qt::PlainText);
     ApplyAlignment();

@@ -7,7 +7,14 @@
 #include <QLineEdit>
 #include <QPalette>
 
+#include <algorithm>
+#include <limits>
+
 namespace {
+
+// A limit of 0 means none; Qt's line edit would otherwise cut every text, a paste among them, at
+// 32767 characters.
+constexpr int kNoLimit = std::numeric_limits<int>::max();
 
 // A line edit drops its selection when the focus leaves it for the menu bar, which is where
 // Alt puts the focus when the bar is opened from the keyboard. The Edit commands chosen there
@@ -42,6 +49,7 @@ std::vector<EventInfo> TextField::OwnEvents() {
 
 TextField::TextField() : ControlOf(MakeControlWidget<TextFieldEdit>(kClassName)) {
     edit_ = static_cast<QLineEdit*>(Widget());
+    edit_->setMaxLength(kNoLimit);
     QObject::connect(edit_, &QLineEdit::textChanged, edit_,
                      [this](const QString&) { Fire<void(TextField&)>(TextChange, *this); });
 }
@@ -72,7 +80,8 @@ bool TextField::ApplyClassProperty(std::string_view lowerKey, const DesignEntry&
         edit_->setPlaceholderText(QString::fromStdString(AsString(entry)));
     } else if (lowerKey == "maximumcharactersallowed") {
         const Int64 limit = AsInteger(entry);
-        edit_->setMaxLength(limit > 0 && limit < 32767 ? static_cast<int>(limit) : 32767);
+        edit_->setMaxLength(limit > 0 ? static_cast<int>(std::min<Int64>(limit, kNoLimit))
+                                      : kNoLimit);
     } else if (lowerKey == "textcolor") {
         palette.setColor(QPalette::Text, ToQColor(AsColor(entry)));
         edit_->setPalette(palette);

@@ -4,6 +4,9 @@
 #include "SpeedText.h"
 #include "Window1InteractionFixture.h"
 
+#include <QClipboard>
+#include <QGuiApplication>
+
 #include <cmath>
 #include <optional>
 #include <ostream>
@@ -153,6 +156,35 @@ TEST_F(Window1SpeedRestoreTest, ASpeedWhoseShortTextReadsAsTheBoundComesBackInFu
             EXPECT_EQ(Globals::sinPhi, c.speed);
             EXPECT_EQ(window.SpeedSlider().Value(), c.slider);
         }
+    }
+}
+
+class Window1SpeedPasteTest : public Window1Interaction {};
+
+// A long text pasted from the clipboard with the keyboard arrives whole and is read whole.
+TEST_F(Window1SpeedPasteTest, ALongPasteArrivesWhole) {
+    struct Case {
+        const char* name;
+        std::string text;
+        double speed;
+        Int64 slider;
+    };
+    const Case cases[] = {
+        {"thirds", "0." + std::string(99'998, '3'), 1.0 / 3.0, 26},
+        // Cut anywhere before its exponent it would read as 0.5.
+        {"exponentAtTheEnd", "0.5" + std::string(99'994, '0') + "e-1", 0.05, 21},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        ASSERT_EQ(c.text.size(), 100'000U);
+        QGuiApplication::clipboard()->setText(QString::fromStdString(c.text));
+        speedField()->setFocus();
+        QTest::keyClick(speedField(), Qt::Key_A, Qt::ControlModifier);
+        QTest::keyClick(speedField(), Qt::Key_V, Qt::ControlModifier);
+        EXPECT_EQ(fieldText().size(), c.text.size());
+        EXPECT_TRUE(fieldText() == c.text); // no dump of a hundred thousand characters
+        EXPECT_EQ(Globals::sinPhi, c.speed);
+        EXPECT_EQ(window.SpeedSlider().Value(), c.slider);
     }
 }
 
