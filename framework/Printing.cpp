@@ -28,14 +28,16 @@ class PagePainter {
         const double devicePerPixel = fit.scale * devicePerPoint;
         page_.scale(devicePerPixel, devicePerPixel);
         // A PDF page takes ink anywhere on the paper, and the drawing passes its coordinates
-        // unclipped: the margins stay blank only when the painter keeps to the printable area,
-        // as a printer that cannot print there would. The clip is set after the scale, in the
-        // drawing's pixels, so that the engine receives it with the transform it is in; set under
-        // the painter's initial transform, the PDF engine maps it with the transform that the
-        // printer's previous job ended with.
+        // unclipped: the page shows the drawing area as the canvas does only when the painter
+        // keeps to that area, and the margins stay blank only when it keeps to the printable
+        // area, as a printer that cannot print there would. The clip is set after the scale, in
+        // the drawing's pixels, so that the engine receives it with the transform it is in; set
+        // under the painter's initial transform, the PDF engine maps it with the transform that
+        // the printer's previous job ended with.
         const QSizeF device = layout.paintRectPixels(printer.resolution()).size();
-        page_.setClipRect(
-            QRectF(0, 0, device.width() / devicePerPixel, device.height() / devicePerPixel));
+        const QRectF printableInPixels(0, 0, device.width() / devicePerPixel,
+                                       device.height() / devicePerPixel);
+        page_.setClipRect(printableInPixels.intersected(QRectF(0, 0, areaWidth, areaHeight)));
         pageHeightInPixels_ = fit.pageHeight;
     }
     ~PagePainter() {

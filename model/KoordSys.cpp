@@ -54,7 +54,9 @@ Pixel TimeCaption(double ta) {
     if (at.x > gw - 30) {
         at.x = gw - 30;
         std::optional<Int64> y;
-        if (ta != 0.0) {
+        // Only a time axis leaning right crosses the right edge above the origin; one leaning
+        // left crosses it below, so "Time" stays at the top as for an untilted axis.
+        if (ta > 0.0) {
             y = WholeSum(static_cast<double>(Ny) - Round(static_cast<double>(gw - Nx) / ta) + 2.0);
         }
         at.y = std::max(y.value_or(captionTop), captionTop);

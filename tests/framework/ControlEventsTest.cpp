@@ -175,14 +175,17 @@ class MouseTest : public ControlEventsTest {
                                      std::to_string(y));
             });
         };
-        AddEventHandler(
-            canvas(), Canvas::kMouseDown,
-            MakeDelegate(
-                std::function<bool(Canvas&, Int64, Int64)>([this](Canvas&, Int64 x, Int64 y) {
-                    log.events.push_back("down " + std::to_string(x) + "," + std::to_string(y));
-                    return log.answer;
-                }),
-                "( Canvas, Integer, Integer ) as Boolean"));
+        // A press's handlers see the cancel of the press before it only during its MouseUp.
+        AddEventHandler(canvas(), Canvas::kMouseDown,
+                        MakeDelegate(std::function<bool(Canvas&, Int64, Int64)>(
+                                         [this](Canvas& sender, Int64 x, Int64 y) {
+                                             log.events.push_back(
+                                                 "down " + std::to_string(x) + "," +
+                                                 std::to_string(y) +
+                                                 (sender.PressCancelled() ? " cancelled" : ""));
+                                             return log.answer;
+                                         }),
+                                     "( Canvas, Integer, Integer ) as Boolean"));
         AddEventHandler(canvas(), Canvas::kMouseDrag,
                         MakeDelegate(record("drag"), "( Canvas, Integer, Integer )"));
         // A cancelled press's MouseUp is told apart, as handlers that act on a click see it.
@@ -244,6 +247,7 @@ TEST_P(CutOffPress, EndsThePressWithOneCancelledMouseUpWhereItWasLastSeen) {
     GetParam().takeTheMouse(*window.Widget(), *canvas().Widget());
     EXPECT_EQ(buttonEvents(),
               (std::vector<std::string>{"down 20,30", "drag 25,35", "up 25,35 cancelled"}));
+    EXPECT_FALSE(canvas().PressCancelled());
 
     // A release that still comes for the ended press raises nothing; the next press is whole.
     QTest::mouseRelease(platformWindow(), Qt::LeftButton, {}, inWindow(30, 40));

@@ -126,7 +126,8 @@ TEST_F(PrintingTest, ConfirmedPrintMakesOnePageWithTheAreaOnIt) {
     }
 }
 
-// Drawings that reach past the printable area on every side, in diagram pixels.
+// Drawings that reach past the drawing area and the printable area on every side, in diagram
+// pixels.
 struct OverreachCase {
     const char* name;
     void (*draw)(Graphics& g);
@@ -138,33 +139,47 @@ void PrintTo(const OverreachCase& c, std::ostream* os) {
 
 class PrintedOverreach : public PrintingTest, public testing::WithParamInterface<OverreachCase> {};
 
-TEST_P(PrintedOverreach, LeavesTheMarginsBlank) {
+TEST_P(PrintedOverreach, KeepsToTheScaledDrawingAreaAndFillsIt) {
     if (!CanRenderPdf()) {
         GTEST_SKIP() << "pdftoppm is not installed";
     }
     script_->printAnswer = true;
-    // One printer for both jobs, as the program keeps one: each page keeps to its own area.
+    // One printer for every job, as the program keeps one: each page keeps to its own area.
     PrinterSetup setup;
-    for (const std::optional<QMarginsF>& margins :
-         {std::optional<QMarginsF>(), std::optional(QMarginsF(20, 20, 20, 20))}) {
-        SCOPED_TRACE(margins ? "margins of 20 mm" : "default margins");
-        script_->marginsMm = margins;
-        QFile::remove(script_->pdfPath);
-        QRectF printable;
-        {
-            std::unique_ptr<Graphics> g = OpenPrinterDialog(&setup, nullptr, 636, 553);
-            ASSERT_NE(g, nullptr);
-            printable = script_->lastPrinter->pageLayout().paintRect(QPageLayout::Point);
-            GetParam().draw(*g);
+    for (const QPageLayout::Orientation orientation :
+         {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        for (const std::optional<QMarginsF>& margins :
+             {std::optional<QMarginsF>(), std::optional(QMarginsF(20, 20, 20, 20))}) {
+            SCOPED_TRACE(testing::Message()
+                         << (orientation == QPageLayout::Portrait ? "portrait" : "landscape")
+                         << (margins ? ", margins of 20 mm" : ", default margins"));
+            script_->orientation = orientation;
+            script_->marginsMm = margins;
+            QFile::remove(script_->pdfPath);
+            QRectF printable;
+            QRectF area; // the drawing area as it stands on the page, in points
+            {
+                std::unique_ptr<Graphics> g = OpenPrinterDialog(&setup, nullptr, 636, 553);
+                ASSERT_NE(g, nullptr);
+                printable = script_->lastPrinter->pageLayout().paintRect(QPageLayout::Point);
+                const double scale = printable.height() / g->Height();
+                area = QRectF(printable.topLeft(), QSizeF(636, 553) * scale);
+                GetParam().draw(*g);
+            }
+            if (margins) {
+                ASSERT_NEAR(printable.left(), 20 / 25.4 * 72, 0.5);
+            }
+            const QImage page = RenderedPdfPage(script_->pdfPath, dir_.filePath("page"));
+            ASSERT_FALSE(page.isNull());
+            EXPECT_EQ(page.width() > page.height(), orientation == QPageLayout::Landscape);
+            const PageInk ink = InkAround(page, area);
+            EXPECT_EQ(ink.margins, 0) << "ink outside the drawing area";
+            EXPECT_GT(ink.printable, 2000);
+            const QRect inked = InkBounds(page);
+            EXPECT_TRUE(inked.contains(area.adjusted(2, 2, -2, -2).toRect()))
+                << "inked " << inked.x() << "," << inked.y() << " " << inked.width() << "x"
+                << inked.height();
         }
-        if (margins) {
-            ASSERT_NEAR(printable.left(), 20 / 25.4 * 72, 0.5);
-        }
-        const QImage page = RenderedPdfPage(script_->pdfPath, dir_.filePath("page"));
-        ASSERT_FALSE(page.isNull());
-        const PageInk ink = InkAround(page, printable);
-        EXPECT_EQ(ink.margins, 0);
-        EXPECT_GT(ink.printable, 2000);
     }
 }
 

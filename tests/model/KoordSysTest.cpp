@@ -93,12 +93,16 @@ const AxesCase axesCases[] = {
                                                                   {-500, 400, 1500, 400},  true,  {606, 394}},
     {"time-clamped-left",          250, 400, -0.6,   0.0,  red,   {850, 1200, -350, -400}, false, {2, 69},
                                                                   {-750, 400, 1250, 400},  true,  {606, 394}},
+    {"time-clamped-left-capped",   21,  31,  -0.6,   0.0,  red,   {621, 831, -579, -769},  false, {2, 8},
+                                                                  {-979, 31, 1021, 31},    true,  {606, 25}},
     {"vertical-time-near-right",   610, 400, 0.0,    0.0,  black, {610, 1400, 610, -600},  true,  {606, 8},
                                                                   {-390, 400, 1610, 400},  true,  {606, 394}},
-    // Kept as computed although it lies below the drawing area: a left-leaning axis crossing
-    // the right edge low down.
-    {"time-clamped-right-below-area", 615, 200, -0.05, 0.0, black, {665, 1199, 565, -799}, false, {606, 621},
+    // An axis leaning left near the right edge crosses it only below the origin: "Time" stays
+    // at the top. The speed slider one step left of the middle, and red at the field's -0.3.
+    {"time-leaning-left-near-right", 615, 200, 19.0 / 20 - 1, 0.0, black, {665, 1199, 565, -799}, false, {606, 8},
                                                                   {-385, 200, 1615, 200},  true,  {606, 194}},
+    {"time-leaning-left-near-top-right", 615, 30, -(26.0 / 20 - 1), 0.0, red, {915, 984, 315, -924}, false, {606, 8},
+                                                                  {-385, 30, 1615, 30},    true,  {606, 24}},
     {"space-clamped-bottom-capped", 600, 532, 0.0,   0.6,  red,   {600, 1532, 600, -468},  true,  {603, 8},
                                                                   {-200, -68, 1400, 1132}, false, {604, 552}},
     {"space-clamped-top",          300, 200, 0.0,    -0.6, black, {300, 1200, 300, -800},  true,  {303, 8},

@@ -5,6 +5,7 @@
 #include "ScriptedPrintDialogs.h"
 
 #include "Globals.h"
+#include "PageFit.h"
 #include "Printing.h"
 #include "Window1.h"
 
@@ -161,6 +162,43 @@ TEST_F(MenuCommands, APrintedPageShowsTheDiagramAndNoProjection) {
     const QImage bare = PrintedPage("bare");
     EXPECT_LT(CountNear(bare, QColor(80, 80, 222)), 5) << "no light cone unless ticked";
     EXPECT_LT(CountNear(bare, QColor(100, 100, 100)), CountNear(page, QColor(100, 100, 100)));
+}
+
+// The page shows what the canvas shows, scaled: the calibration circles reach every edge of
+// the drawing area and nothing goes past it, whatever the page's shape and the origin.
+TEST_F(MenuCommands, APrintedPageShowsTheCanvasDrawingAreaAndNothingElse) {
+    if (!CanRenderPdf()) {
+        GTEST_SKIP() << "pdftoppm is not installed";
+    }
+    struct Origin {
+        Int64 x, y;
+    };
+    for (const QPageLayout::Orientation orientation :
+         {QPageLayout::Portrait, QPageLayout::Landscape}) {
+        for (const Origin o : {Origin{300, 400}, Origin{615, 532}}) {
+            SCOPED_TRACE(testing::Message()
+                         << (orientation == QPageLayout::Portrait ? "portrait" : "landscape")
+                         << ", origin " << o.x << ", " << o.y);
+            script->orientation = orientation;
+            Globals::Nx = o.x;
+            Globals::Ny = o.y;
+            const QImage page = PrintedPage("area");
+            ASSERT_FALSE(page.isNull());
+            const QRectF printable = script->lastPrintLayout.paintRect(QPageLayout::Point);
+            const double scale =
+                FitOnPage(static_cast<double>(Globals::gw), static_cast<double>(Globals::gh),
+                          printable.width(), printable.height())
+                    .scale;
+            const QRectF area(
+                printable.topLeft(),
+                QSizeF(static_cast<double>(Globals::gw), static_cast<double>(Globals::gh)) * scale);
+            EXPECT_EQ(InkAround(page, area).margins, 0) << "ink outside the drawing area";
+            const QRect inked = InkBounds(page);
+            EXPECT_TRUE(inked.contains(area.adjusted(2, 2, -2, -2).toRect()))
+                << "inked " << inked.x() << "," << inked.y() << " " << inked.width() << "x"
+                << inked.height();
+        }
+    }
 }
 
 TEST_F(MenuCommands, APrintedPageKeepsToTheMarginsOfThePageSetup) {

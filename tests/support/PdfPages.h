@@ -2,6 +2,7 @@
 
 #include <QImage>
 #include <QProcess>
+#include <QRect>
 #include <QRectF>
 #include <QRegularExpression>
 #include <QStandardPaths>
@@ -30,9 +31,14 @@ inline QImage RenderedPdfPage(const QString& path, const QString& pngPrefix) {
     return QImage(pngPrefix + ".png");
 }
 
-// The inked pixels of a page rendered at 72 pixels to the inch, outside and inside the printable
-// area (in points). Pixels within one pixel of the area's edge, which the renderer's smoothing
-// may touch from either side, count for neither.
+// Anything darker than the near-white that a renderer's smoothing leaves on blank paper.
+inline bool Inked(const QColor& c) {
+    return std::min({c.red(), c.green(), c.blue()}) < 240;
+}
+
+// The inked pixels of a page rendered at 72 pixels to the inch, outside and inside an area of
+// it (in points), such as the printable area. Pixels within one pixel of the area's edge, which
+// the renderer's smoothing may touch from either side, count for neither.
 struct PageInk {
     int margins = 0;
     int printable = 0;
@@ -42,8 +48,7 @@ inline PageInk InkAround(const QImage& page, const QRectF& printable) {
     PageInk ink;
     for (int y = 0; y < page.height(); ++y) {
         for (int x = 0; x < page.width(); ++x) {
-            const QColor c = page.pixelColor(x, y);
-            if (std::min({c.red(), c.green(), c.blue()}) >= 240) {
+            if (!Inked(page.pixelColor(x, y))) {
                 continue;
             }
             const QRectF pixel(x, y, 1, 1);
@@ -55,4 +60,17 @@ inline PageInk InkAround(const QImage& page, const QRectF& printable) {
         }
     }
     return ink;
+}
+
+// The smallest rectangle that holds every inked pixel of a rendered page; empty when none is.
+inline QRect InkBounds(const QImage& page) {
+    QRect bounds;
+    for (int y = 0; y < page.height(); ++y) {
+        for (int x = 0; x < page.width(); ++x) {
+            if (Inked(page.pixelColor(x, y))) {
+                bounds |= QRect(x, y, 1, 1);
+            }
+        }
+    }
+    return bounds;
 }

@@ -14,8 +14,8 @@
 
 // Answers the page set-up and print dialogs as a test says. A print is aimed at the PDF file
 // pdfPath, also when it is cancelled, so that a cancelled print that still drew would show.
-// When marginsMm is set, a confirmed page set-up and every print leave those margins on the
-// printer, as a user editing them in the dialog would. whileOpen, when set, runs while a dialog
+// When marginsMm or orientation is set, a confirmed page set-up and every print leave it on the
+// printer, as a user choosing it in the dialog would. whileOpen, when set, runs while a dialog
 // is up, as what the user does with it.
 class ScriptedPrintDialogs : public PrintDialogs {
   public:
@@ -23,9 +23,11 @@ class ScriptedPrintDialogs : public PrintDialogs {
     bool printAnswer = false;
     QString pdfPath;
     std::optional<QMarginsF> marginsMm;
+    std::optional<QPageLayout::Orientation> orientation;
     int pageSetups = 0;
     int prints = 0;
     QPrinter* lastPrinter = nullptr;
+    QPageLayout lastPrintLayout; // kept, as the printer may go with its job
     std::function<void()> whileOpen;
 
     bool RunPageSetup(QPrinter& printer, QWidget* /*parent*/) override {
@@ -33,7 +35,7 @@ class ScriptedPrintDialogs : public PrintDialogs {
         lastPrinter = &printer;
         RunWhileOpen();
         if (pageSetupAnswer) {
-            SetMargins(printer);
+            SetLayout(printer);
         }
         return pageSetupAnswer;
     }
@@ -43,7 +45,8 @@ class ScriptedPrintDialogs : public PrintDialogs {
         RunWhileOpen();
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(pdfPath);
-        SetMargins(printer);
+        SetLayout(printer);
+        lastPrintLayout = printer.pageLayout();
         return printAnswer;
     }
 
@@ -53,7 +56,10 @@ class ScriptedPrintDialogs : public PrintDialogs {
             whileOpen();
         }
     }
-    void SetMargins(QPrinter& printer) const {
+    void SetLayout(QPrinter& printer) const {
+        if (orientation) {
+            printer.setPageOrientation(*orientation);
+        }
         if (marginsMm) {
             printer.setPageMargins(*marginsMm, QPageLayout::Millimeter);
         }
