@@ -4,8 +4,8 @@
 #include <QSize>
 
 // How a window's fixed content fits the room a screen leaves it. The content keeps its size;
-// where it does not fit, a view onto it scrolls in that direction, and the scroll bar that
-// takes takes its room from the other direction.
+// where it does not fit, a view onto it scrolls in that direction, and the scroll bar takes its
+// room from the other direction.
 struct ScreenFit {
     QSize view;      // the visible part of the content
     bool horizontal; // a horizontal scroll bar is needed
