@@ -6,19 +6,25 @@
 #include "PropertyValues.h"
 #include "QtMenuBar.h"
 #include "Runtime.h"
+#include "ScreenFit.h"
 #include "UiThread.h"
 #include "WindowRegistry.h"
 
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QMenuBar>
+#include <QPointer>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QVBoxLayout>
 #include <QWidget>
+#include <QWindow>
 
 #include <algorithm>
 #include <climits>
 #include <string>
+#include <utility>
 
 class WindowWidget : public QWidget {
   public:
@@ -32,8 +38,58 @@ class WindowWidget : public QWidget {
         }
     }
 
+    bool event(QEvent* event) override {
+        switch (event->type()) {
+        case QEvent::Show:
+            // Sent before the window is mapped: it appears at its fitted size.
+            WatchScreen();
+            owner_.FitToScreen();
+            placing_ = true;
+            break;
+        case QEvent::Move:
+        case QEvent::Resize:
+            // Where the platform first puts the window, and the window manager's frame, become
+            // known only after the window is mapped. Later moves are the person's own.
+            if (isVisible() && windowHandle() != nullptr &&
+                (std::exchange(placing_, false) ||
+                 windowHandle()->frameMargins() != owner_.fittedFrame_)) {
+                owner_.FitToScreen();
+            }
+            break;
+        default:
+            break;
+        }
+        return QWidget::event(event);
+    }
+
   private:
+    // Fits again when the window goes to another screen or its screen's available area changes
+    // (a panel appears, the resolution changes).
+    void WatchScreen() {
+        QWindow* handle = windowHandle();
+        if (handle == nullptr || handle == watched_) {
+            return;
+        }
+        watched_ = handle;
+        connect(handle, &QWindow::screenChanged, this, [this](QScreen* screen) {
+            WatchArea(screen);
+            owner_.FitToScreen();
+        });
+        WatchArea(handle->screen());
+    }
+
+    void WatchArea(QScreen* screen) {
+        disconnect(areaWatch_);
+        if (screen != nullptr) {
+            areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this,
+                                 [this] { owner_.FitToScreen(); });
+        }
+    }
+
     Window& owner_;
+    bool placing_ = false;
+    QPointer<QWindow> watched_;
+    QMetaObject::Connection areaWatch_;
 };
 
 namespace {
@@ -48,10 +104,17 @@ Window::Window() {
     RequireMainThread("Window construction");
     widget_ = new WindowWidget(*this);
     content_ = new QWidget(widget_);
+    view_ = new QScrollArea(widget_);
+    view_->setFrameShape(QFrame::NoFrame);
+    // No stop of its own in the tab order: tabbing goes from control to control as before.
+    view_->setFocusPolicy(Qt::NoFocus);
+    view_->setWidget(content_);
+    // The content paints as it would straight on the window.
+    content_->setAutoFillBackground(false);
     layout_ = new QVBoxLayout(widget_);
     layout_->setContentsMargins(0, 0, 0, 0);
     layout_->setSpacing(0);
-    layout_->addWidget(content_);
+    layout_->addWidget(view_);
     ApplyFrame();
 }
 
@@ -230,6 +293,7 @@ void Window::ApplyProperty(const DesignEntry& entry) {
 void Window::FinishProperties() {
     ApplyFrame();
     InstallAppMenuBar();
+    FitToScreen();
     if (defaultLocation_ == 0) {
         return;
     }
@@ -280,9 +344,53 @@ void Window::ApplyFrame() {
         content_->setMinimumSize(ToInt(minWidth_), ToInt(minHeight_));
         content_->setMaximumSize(ToInt(maxWidth_), ToInt(maxHeight_));
         content_->resize(ToInt(width_), ToInt(height_));
+        view_->setWidgetResizable(true);
         layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
     } else {
         content_->setFixedSize(ToInt(width_), ToInt(height_));
+        view_->setWidgetResizable(false);
         layout_->setSizeConstraint(QLayout::SetFixedSize);
+    }
+}
+
+void Window::FitToScreen() {
+    QScreen* screen = widget_->screen();
+    if (screen == nullptr) {
+        return;
+    }
+    const QWindow* handle = widget_->windowHandle();
+    fittedFrame_ = handle != nullptr ? handle->frameMargins() : QMargins();
+    const QRect available = screen->availableGeometry();
+    const QSize content(ToInt(width_), ToInt(height_));
+    QSize room = available.size().shrunkBy(fittedFrame_);
+    // The menu bar stands above the view, across its width.
+    int menuHeight = 0;
+    if (const QWidget* bar = layout_->menuBar()) {
+        menuHeight = bar->heightForWidth(std::min(content.width(), room.width()));
+        menuHeight = menuHeight >= 0 ? menuHeight : bar->sizeHint().height();
+    }
+    room.rheight() -= menuHeight;
+    const QSize bars(view_->verticalScrollBar()->sizeHint().width(),
+                     view_->horizontalScrollBar()->sizeHint().height());
+    const ScreenFit fit = FitContent(content, room, bars);
+    if (resizeable_) {
+        // The person sizes the window; the bars come and go with the room they leave.
+        view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+        widget_->resize(fit.outer + QSize(0, menuHeight));
+    } else {
+        view_->setHorizontalScrollBarPolicy(fit.horizontal ? Qt::ScrollBarAlwaysOn
+                                                           : Qt::ScrollBarAlwaysOff);
+        view_->setVerticalScrollBarPolicy(fit.vertical ? Qt::ScrollBarAlwaysOn
+                                                       : Qt::ScrollBarAlwaysOff);
+        view_->setFixedSize(fit.outer);
+        // Now, not at the next layout pass: the window may be about to be mapped.
+        layout_->invalidate();
+        layout_->activate();
+    }
+    const QRect frame = widget_->frameGeometry();
+    const QPoint inside = KeepInside(frame, available);
+    if (inside != frame.topLeft()) {
+        widget_->move(inside);
     }
 }

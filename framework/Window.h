@@ -11,12 +11,15 @@
 #include <vector>
 
 class QMenuBar;
+class QScrollArea;
 class QVBoxLayout;
 class QWidget;
 class WindowWidget;
 
 // A top-level window: a fixed content area holding named controls, with room for a menu bar
-// above it. A program window derives from it and handles the construction events.
+// above it. A program window derives from it and handles the construction events. Where its
+// screen's available area is too small for it, the window fits that area and its content
+// scrolls, keeping its size.
 class Window {
   public:
     static constexpr const char* kClassName = "Window";
@@ -63,6 +66,8 @@ class Window {
     // Qt side, for the framework and tests.
     QWidget* Widget() const;
     QWidget* ContentWidget() const { return content_; }
+    // The view onto the content; it scrolls only where the screen leaves too little room.
+    QScrollArea* ContentView() const { return view_; }
     // Puts a menu bar above the content area; the content keeps its size.
     void SetMenuBar(QWidget* menuBar);
     // The application's menu bar as this window shows it; nullptr when its design hides it or
@@ -82,12 +87,19 @@ class Window {
     virtual void Open() {}
 
   private:
+    friend class WindowWidget;
     void ApplyFrame();
+    // Sizes the window to its content or, where its screen's available area is too small, to
+    // that area, with the content scrolling; then moves its frame inside that area.
+    void FitToScreen();
     void InstallAppMenuBar();
 
     WindowWidget* widget_;
     QWidget* content_;
+    QScrollArea* view_;
     QVBoxLayout* layout_;
+    // The window manager's frame that the last fit allowed for; it is known only once shown.
+    QMargins fittedFrame_;
     QMenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
     std::vector<RectControl*> order_;

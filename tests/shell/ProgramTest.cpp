@@ -88,8 +88,9 @@ TEST_F(StartedProgram, OpensOneMainWindowWithTheMenuBarAboveItsContent) {
     // The bar stands above the content, which keeps its designed size.
     EXPECT_EQ(main->ContentWidget()->size(), QSize(894, 781));
     EXPECT_GT(bar->height(), 0);
-    EXPECT_GE(main->ContentWidget()->y(), bar->geometry().bottom());
-    EXPECT_EQ(main->Widget()->height(), 781 + main->ContentWidget()->y());
+    const int contentTop = main->ContentWidget()->mapTo(main->Widget(), QPoint(0, 0)).y();
+    EXPECT_GE(contentTop, bar->geometry().bottom());
+    EXPECT_EQ(main->Widget()->height(), 781 + contentTop);
 
     // The commands the main window binds are enabled on its bar, so are Quit and the shortcut.
     for (const char* item : {"aboutItem", "FilePageSetup", "FilePrint", "FileQuit"}) {

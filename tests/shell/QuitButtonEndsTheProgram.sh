@@ -1,11 +1,16 @@
 #!/usr/bin/env bash
 # Starts the real program on a virtual X display, clicks its Quit button with a real mouse event
-# and expects the process to end by itself with exit status 0.
+# and expects the process to end by itself with exit status 0. A second argument gives the
+# screen's size (1280x1024 by default); on a screen too small for the window, the window must
+# lie on the screen and the wheel over the canvas scrolls Quit into view first.
 set -u
 program="$1"
+screen="${2:-1280x1024}"
 if [ -z "${TESVAN_ON_XVFB:-}" ]; then
-    TESVAN_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 1280x1024x24" "$0" "$@"
+    TESVAN_ON_XVFB=1 exec xvfb-run -a -s "-screen 0 ${screen}x24" "$0" "$@"
 fi
+screen_width="${screen%x*}"
+screen_height="${screen#*x}"
 export QT_QPA_PLATFORM=xcb
 
 run() {
@@ -18,12 +23,27 @@ run() {
         kill "$pid" 2>/dev/null
         return 1
     fi
-    eval "$(xdotool getwindowgeometry --shell "$window")"
-    # The content area is the window's bottom 894 x 781; the Quit button's middle is at (830, 748).
-    local x=$((X + 830))
-    local y=$((Y + HEIGHT - 781 + 748))
-    # Give the window a moment to finish its first paint before the click.
+    # Give the window a moment to finish its first paint and its fitting to the screen.
     sleep 0.5
+    eval "$(xdotool getwindowgeometry --shell "$window")"
+    if [ $((X + WIDTH)) -gt "$screen_width" ] || [ $((Y + HEIGHT)) -gt "$screen_height" ]; then
+        echo "the window (${WIDTH}x${HEIGHT} at $X,$Y) does not lie on the ${screen} screen"
+        kill "$pid"
+        return 1
+    fi
+    # The content is 894 x 781, the Quit button's middle at (830, 748), 64 and 33 pixels from its
+    # right and bottom edges. Where the content scrolls, the wheel over the canvas brings its
+    # bottom and right edges to those of the view, inside the scroll bars (14 pixels or so).
+    local bar=0 across=0
+    if [ "$WIDTH" -ne 894 ]; then
+        bar=14
+        [ $((WIDTH - bar)) -lt 894 ] && across=$bar
+        xdotool mousemove $((X + 200)) $((Y + 200))
+        xdotool click --repeat 30 --delay 5 5 click --repeat 30 --delay 5 7
+    fi
+    local x=$((X + 830))
+    [ "$across" -ne 0 ] && x=$((X + WIDTH - bar - 64))
+    local y=$((Y + HEIGHT - across - 33))
     xdotool mousemove "$x" "$y" sleep 0.2 click 1
     local waited=0
     while kill -0 "$pid" 2>/dev/null && [ $waited -lt 100 ]; do

@@ -1,6 +1,8 @@
-// Where a window opens on a screen smaller than the main window: centred where it fits, and
-// never with its top-left corner beyond the screen's, so its title and menu bar stay in reach.
-// The test runs on one 640 x 480 screen, set at (100, 40) so that its corner is not the origin.
+// Where a window opens on a screen smaller than the main window: centred, and never with its
+// top-left corner beyond the screen's, so its title and menu bar stay in reach. A window too
+// large for the screen, frame included, is cut to fit it and its content scrolls.
+// The test runs on one 640 x 480 screen, set at (100, 40) so that its corner is not the origin;
+// the offscreen platform's frame is 2 pixels wide and its scroll bars 14.
 #include "ProgramHarness.h"
 
 #include "Window1.h"
@@ -35,16 +37,17 @@ class SmallScreen : public testing::Test {
 struct PlacementCase {
     const char* name;
     Int64 width, height;
+    QSize shown;
     QPoint topLeft;
 };
 
 // clang-format off
 const PlacementCase kPlacements[] = {
-    {"fits",            300, 200, {270, 180}},
-    {"fills-exactly",   640, 480, {100,  40}},
-    {"too-wide",        894, 200, {100, 180}},
-    {"too-tall",        300, 800, {270,  40}},
-    {"main-window-size", 894, 800, {100,  40}},
+    {"fits",               300, 200, {300, 200}, {270, 180}},
+    {"fills-exactly",      640, 480, {636, 476}, {100,  40}},
+    {"too-wide",           894, 200, {636, 214}, {100, 173}},
+    {"too-tall",           300, 800, {314, 476}, {263,  40}},
+    {"main-window-size",   894, 800, {636, 476}, {100,  40}},
 };
 // clang-format on
 
@@ -59,7 +62,8 @@ TEST_F(SmallScreen, ACentredWindowKeepsItsTopLeftOnTheScreen) {
                                   .Add("DefaultLocation", Int64{2})
                                   .Bytes());
         window.Show();
-        EXPECT_EQ(window.Widget()->size(), QSize(int(c.width), int(c.height)));
+        EXPECT_EQ(window.Widget()->size(), c.shown);
+        EXPECT_EQ(window.ContentWidget()->size(), QSize(int(c.width), int(c.height)));
         EXPECT_EQ(window.Widget()->frameGeometry().topLeft(), c.topLeft);
     }
 }
