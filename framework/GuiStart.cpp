@@ -34,6 +34,11 @@ std::string programName;
                  "Run it on a desktop, or set DISPLAY (X11) or WAYLAND_DISPLAY (Wayland) to a "
                  "display that is running.\n",
                  programName.c_str());
+    // A platform the user chose is what failed; say so, as DISPLAY may be fine.
+    if (const char* chosen = std::getenv("QT_QPA_PLATFORM"); chosen != nullptr && *chosen != 0) {
+        std::fprintf(stderr, "The platform that QT_QPA_PLATFORM names, \"%s\", did not start.\n",
+                     chosen);
+    }
     std::fflush(stderr);
     std::_Exit(1);
 }

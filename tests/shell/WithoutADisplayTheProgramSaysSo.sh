@@ -24,7 +24,7 @@ check() {
     grep -qw "DISPLAY" <<<"$output" || problems+=("DISPLAY not named")
     grep -qw "WAYLAND_DISPLAY" <<<"$output" || problems+=("WAYLAND_DISPLAY not named")
     ! grep -qi "reinstall" <<<"$output" || problems+=("advice to reinstall")
-    [ "$(wc -l <<<"$output")" -le 2 ] || problems+=("more than two lines")
+    [ "$(wc -l <<<"$output")" -le 3 ] || problems+=("more than three lines")
     if [ ${#problems[@]} -gt 0 ]; then
         echo "$what: $(IFS=';'; echo "${problems[*]}")"
         echo "$output" | sed 's/^/    /'
@@ -36,5 +36,6 @@ check "no display named"
 check "DISPLAY=:$n, served by nobody" DISPLAY=":$n"
 check "WAYLAND_DISPLAY naming no compositor" WAYLAND_DISPLAY="tesvan-no-such-display-$$"
 check "QT_QPA_PLATFORM=xcb with no display" QT_QPA_PLATFORM=xcb
+check "QT_QPA_PLATFORM naming no platform" QT_QPA_PLATFORM=tesvan-no-such-platform
 
 [ "$failures" -eq 0 ]
