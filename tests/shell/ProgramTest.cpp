@@ -16,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -153,6 +154,10 @@ constexpr AboutAgainCase kAboutAgainCases[] = {
     {"Minimised", [](Window&, Window& about) { about.Widget()->showMinimized(); }},
     {"BehindTheMainWindow", [](Window& main, Window&) { main.Widget()->raise(); }},
 };
+
+void PrintTo(const AboutAgainCase& c, std::ostream* os) {
+    *os << c.name;
+}
 
 class AboutAgain : public StartedProgram, public testing::WithParamInterface<AboutAgainCase> {};
 
