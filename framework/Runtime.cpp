@@ -4,6 +4,7 @@
 #include "Application.h"
 #include "ExceptionReport.h"
 #include "Exceptions.h"
+#include "GuiStart.h"
 #include "SystemFont.h"
 
 #include <QApplication>
@@ -38,7 +39,7 @@ void RuntimeInit(int argc, char** argv) {
         // single-instance slots are destroyed after main returns: both need the application
         // to outlive main, so it is never deleted.
         static int argumentCount = argc;
-        static QApplication* application = new QApplication(argumentCount, argv);
+        static QApplication* application = StartGuiApplication(argumentCount, argv);
         (void)application;
     }
     UseSystemFont();

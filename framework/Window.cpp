@@ -154,8 +154,11 @@ void Window::Constructor() {
 
 void Window::Show() {
     RequireMainThread("Window.Show");
+    // A window the user minimised comes back too; the focus moves to it, wherever it was.
+    widget_->setWindowState(widget_->windowState() & ~Qt::WindowMinimized);
     widget_->show();
     widget_->raise();
+    widget_->activateWindow();
 }
 
 void Window::Close() {

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the build and the tests need, when any is missing: as root
-# directly, otherwise through sudo. Without either it names them and stops.
+# directly, otherwise through sudo. Without either it names them and stops. apt's own output
+# goes to a log file that it names; when the installation fails it shows the log's end.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation locales poppler-utils
     libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool)
@@ -20,5 +21,22 @@ if [ "$(id -u)" -ne 0 ]; then
     fi
     sudo_cmd=(sudo)
 fi
-"${sudo_cmd[@]}" apt-get update -qq
-DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq "${missing[@]}"
+# A fresh name each run: a log left in /tmp by another user could not be written over.
+log=$(mktemp "${TMPDIR:-/tmp}/tesvan-setup.XXXXXX.log")
+echo "Installing the missing packages with what they depend on: ${missing[*]}"
+echo "apt's output goes to $log"
+# env carries the setting through sudo, which drops the caller's environment; nothing may ask
+# a question, as nobody sees the output.
+status=0
+{
+    "${sudo_cmd[@]}" apt-get update &&
+        "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+} >"$log" 2>&1 </dev/null || status=$?
+if [ "$status" -ne 0 ]; then
+    {
+        echo "The installation failed (status $status). The end of $log:"
+        tail -n 15 "$log" | sed 's/^/    /'
+    } >&2
+    exit "$status"
+fi
+echo "The packages are installed."

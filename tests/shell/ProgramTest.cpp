@@ -3,6 +3,7 @@
 #include "ProgramHarness.h"
 
 #include "Picture.h"
+#include "RowName.h"
 #include "Window1.h"
 #include "Window2.h"
 #include "WindowRegistry.h"
@@ -15,6 +16,7 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <ostream>
 #include <string>
 #include <vector>
 
@@ -142,4 +144,39 @@ TEST_F(StartedProgram, TheAboutWindowShowsTheMenuBarWithOnlyItsOwnCommandsEnable
     }
 }
 
+// Where the about window is when About is chosen again, with the main window active; About
+// brings it back in front with the keyboard focus.
+struct AboutAgainCase {
+    const char* name;
+    void (*putAway)(Window& main, Window& about);
+};
+
+constexpr AboutAgainCase kAboutAgainCases[] = {
+    {"Minimised", [](Window&, Window& about) { about.Widget()->showMinimized(); }},
+    {"BehindTheMainWindow", [](Window& main, Window&) { main.Widget()->raise(); }},
+};
+
+void PrintTo(const AboutAgainCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class AboutAgain : public StartedProgram, public testing::WithParamInterface<AboutAgainCase> {};
+
+TEST_P(AboutAgain, BringsTheAboutWindowBackInFrontWithTheFocus) {
+    ChooseAbout(*main);
+    Window* about = GetImplicitWindow(Window2::kClassName);
+    ASSERT_NE(about, nullptr);
+    GetParam().putAway(*main, *about);
+    main->Widget()->activateWindow();
+    ASSERT_TRUE(QTest::qWaitForWindowActive(main->Widget(), 1000));
+
+    ChooseAbout(*main);
+    EXPECT_EQ(GetImplicitWindow(Window2::kClassName), about);
+    EXPECT_TRUE(QTest::qWaitForWindowActive(about->Widget(), 1000));
+    EXPECT_EQ(QApplication::activeWindow(), about->Widget());
+    EXPECT_FALSE(about->Widget()->isMinimized());
+    EXPECT_TRUE(about->Widget()->isVisible());
+}
+
+INSTANTIATE_TEST_SUITE_P(Places, AboutAgain, testing::ValuesIn(kAboutAgainCases), RowName());
 } // namespace
