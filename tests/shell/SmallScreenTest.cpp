@@ -157,24 +157,6 @@ TEST_F(OnThisScreen, TheWheelOverTheCanvasScrollsAndAPressStillDragsTheOrigin) {
     Globals::Ny = 400;
 }
 
-// A window taken to another screen fits that one, and back on a large one it is as designed.
-TEST_F(OnThisScreen, TakenToASmallerScreenTheWindowFitsThatOne) {
-    const QList<QScreen*> screens = QGuiApplication::screens();
-    if (screens.size() < 2) {
-        GTEST_SKIP() << "one screen only";
-    }
-    ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
-    Window1& main = Window1::Instance();
-    QWindow* platform = main.Widget()->windowHandle();
-    const QSize designed = main.Widget()->size();
-    platform->setScreen(screens[1]);
-    EXPECT_TRUE(screens[1]->availableGeometry().contains(main.Widget()->frameGeometry()));
-    EXPECT_TRUE(main.ContentView()->verticalScrollBar()->isVisible());
-    platform->setScreen(screens[0]);
-    EXPECT_EQ(main.Widget()->size(), designed);
-    EXPECT_FALSE(main.ContentView()->verticalScrollBar()->isVisible());
-}
-
 TEST_F(OnThisScreen, AClickOnQuitBroughtIntoViewEndsTheRunWithZero) {
     const int status = RunProgramWhile([] {
         Window1& main = Window1::Instance();
