@@ -307,8 +307,7 @@ void Window::FinishProperties() {
         const QRect available = screen->availableGeometry();
         QRect frame = widget_->frameGeometry();
         frame.moveCenter(available.center());
-        widget_->move(std::max(frame.left(), available.left()),
-                      std::max(frame.top(), available.top()));
+        widget_->move(KeepInside(frame, available));
     }
 }
 
