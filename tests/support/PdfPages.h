@@ -7,6 +7,7 @@
 #include <QRegularExpression>
 #include <QStandardPaths>
 #include <QString>
+#include <gtest/gtest.h>
 
 #include <algorithm>
 
@@ -73,4 +74,18 @@ inline QRect InkBounds(const QImage& page) {
         }
     }
     return bounds;
+}
+
+// Whether the ink of a rendered page keeps to an area (in points) and fills it, reaching within
+// two pixels of each of its edges.
+inline testing::AssertionResult InkFillsExactly(const QImage& page, const QRectF& area) {
+    if (const int outside = InkAround(page, area).margins; outside != 0) {
+        return testing::AssertionFailure() << outside << " inked pixels outside the area";
+    }
+    const QRect inked = InkBounds(page);
+    if (!inked.contains(area.adjusted(2, 2, -2, -2).toRect())) {
+        return testing::AssertionFailure() << "inked " << inked.x() << "," << inked.y() << " "
+                                           << inked.width() << "x" << inked.height();
+    }
+    return testing::AssertionSuccess();
 }
