@@ -4,7 +4,8 @@
 # goes to a log file that it names; when the installation fails it shows the log's end.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation locales poppler-utils
-    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool)
+    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool qt6-wayland
+    openbox wmctrl x11-xserver-utils x11-utils weston)
 missing=()
 for p in "${packages[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
