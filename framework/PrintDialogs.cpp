@@ -24,12 +24,25 @@ void ShowPaperSize(QWidget& dialog, const QPageSize& size) {
     if (sizes == nullptr) {
         return;
     }
-    for (int i = 0; i < sizes->count(); ++i) {
+    // The same entry where the list has it, else the first of the same dimensions: a queue
+    // lists "US Letter" and "ANSI A" alike.
+    int same = -1;
+    for (int i = sizes->count() - 1; i >= 0; --i) {
         const QVariant item = sizes->itemData(i);
-        if (item.canConvert<QPageSize>() && item.value<QPageSize>().isEquivalentTo(size)) {
-            sizes->setCurrentIndex(i);
-            return;
+        if (!item.canConvert<QPageSize>()) {
+            continue;
         }
+        const QPageSize listed = item.value<QPageSize>();
+        if (listed == size) {
+            same = i;
+            break;
+        }
+        if (listed.isEquivalentTo(size)) {
+            same = i;
+        }
+    }
+    if (same >= 0) {
+        sizes->setCurrentIndex(same);
     }
 }
 

@@ -42,8 +42,8 @@ QueueState StateOfQueue(const QPrinter& printer) {
     }
     // CUPS reports a stopped queue so; it holds the job until it is started again.
     if (queue.state() == QPrinter::Error) {
-        return {false, QStringLiteral("%1 is stopped or reports an error: the page waits in its "
-                                      "queue and is printed only once the printer is ready.")
+        return {false, QStringLiteral("The page waits in the queue of %1, which is stopped or "
+                                      "reports an error: it is printed once the printer is ready.")
                            .arg(PrinterName(printer))};
     }
     return {};
