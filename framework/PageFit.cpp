@@ -16,6 +16,5 @@ PageFit FitOnPage(double areaWidth, double areaHeight, double printableWidth,
         IsSize(printableHeight)) {
         fit.scale = std::min({1.0, printableWidth / areaWidth, printableHeight / areaHeight});
     }
-    fit.pageHeight = IsSize(printableHeight) ? printableHeight / fit.scale : 0.0;
     return fit;
 }

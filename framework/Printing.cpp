@@ -1,6 +1,6 @@
 #include "Printing.h"
 
-#include "Exceptions.h"
+#include "PageChoice.h"
 #include "PageFit.h"
 #include "PrintDialogs.h"
 #include "QtGraphics.h"
@@ -8,56 +8,108 @@
 #include <QPageLayout>
 #include <QPainter>
 #include <QPrinter>
+#include <QPrinterInfo>
+#include <QString>
 
 namespace {
 
+void ShowProblem(const QString& message) {
+    CurrentPrintDialogs().ShowPrintProblem(message, nullptr);
+}
+
+QString PrinterName(const QPrinter& printer) {
+    return printer.outputFormat() == QPrinter::PdfFormat
+               ? QStringLiteral("the file \"%1\"").arg(printer.outputFileName())
+               : QStringLiteral("the printer \"%1\"").arg(printer.printerName());
+}
+
+// What the print system says of a native printer's queue before a page is sent to it: whether
+// the queue has gone, and an empty note when it is ready, otherwise why the page would not be
+// printed, or not yet.
+struct QueueState {
+    bool gone = false;
+    QString note;
+};
+
+QueueState StateOfQueue(const QPrinter& printer) {
+    if (printer.outputFormat() != QPrinter::NativeFormat) {
+        return {};
+    }
+    const QPrinterInfo queue = QPrinterInfo::printerInfo(printer.printerName());
+    if (queue.isNull()) {
+        return {true, QStringLiteral("The page was not printed: %1 is no longer there.")
+                          .arg(PrinterName(printer))};
+    }
+    // CUPS reports a stopped queue so; it holds the job until it is started again.
+    if (queue.state() == QPrinter::Error) {
+        return {false, QStringLiteral("The page waits in the queue of %1, which is stopped or "
+                                      "reports an error: it is printed once the printer is ready.")
+                           .arg(PrinterName(printer))};
+    }
+    return {};
+}
+
 // The printer and its painter, set up before the drawing context over them is built.
 class PagePainter {
+  public:
+    bool Opened() const { return page_.isActive(); }
+
   protected:
     PagePainter(QPrinter& printer, std::unique_ptr<QPrinter> ownPrinter, double areaWidth,
-                double areaHeight)
-        : ownedPrinter_(std::move(ownPrinter)) {
+                double areaHeight, QString note)
+        : ownedPrinter_(std::move(ownPrinter)), printer_(printer), note_(std::move(note)) {
         if (!page_.begin(&printer)) {
-            throw RuntimeException("The printer could not be opened");
+            return;
         }
-        const QPageLayout layout = printer.pageLayout();
-        const QRectF printable = layout.paintRect(QPageLayout::Point);
+        const QRectF printable = printer.pageLayout().paintRect(QPageLayout::Point);
         const PageFit fit = FitOnPage(areaWidth, areaHeight, printable.width(), printable.height());
         // The painter starts at the printable area's top left in device pixels.
-        const double devicePerPoint = printer.resolution() / 72.0;
-        const double devicePerPixel = fit.scale * devicePerPoint;
+        const double devicePerPixel = fit.scale * printer.resolution() / 72.0;
         page_.scale(devicePerPixel, devicePerPixel);
         // A PDF page takes ink anywhere on the paper, and the drawing passes its coordinates
         // unclipped: the page shows the drawing area as the canvas does only when the painter
-        // keeps to that area, and the margins stay blank only when it keeps to the printable
-        // area, as a printer that cannot print there would. The clip is set after the scale, in
-        // the drawing's pixels, so that the engine receives it with the transform it is in; set
-        // under the painter's initial transform, the PDF engine maps it with the transform that
-        // the printer's previous job ended with.
-        const QSizeF device = layout.paintRectPixels(printer.resolution()).size();
-        const QRectF printableInPixels(0, 0, device.width() / devicePerPixel,
-                                       device.height() / devicePerPixel);
-        page_.setClipRect(printableInPixels.intersected(QRectF(0, 0, areaWidth, areaHeight)));
-        pageHeightInPixels_ = fit.pageHeight;
+        // keeps to that area, which the fit keeps within the printable area. The clip is set
+        // after the scale, in the drawing's pixels, so that the engine receives it with the
+        // transform it is in; set under the painter's initial transform, the PDF engine maps it
+        // with the transform that the printer's previous job ended with.
+        page_.setClipRect(QRectF(0, 0, areaWidth, areaHeight));
     }
+    // Ending the painter sends the page. Qt's CUPS engine does not say whether the print system
+    // took the job; the painter and the printer say when the page could not be made.
     ~PagePainter() {
-        if (page_.isActive()) {
-            page_.end();
+        if (!page_.isActive()) {
+            return;
+        }
+        const bool ended = page_.end();
+        const QPrinter::PrinterState state = printer_.printerState();
+        QString message = note_;
+        if (!ended || state == QPrinter::Error || state == QPrinter::Aborted) {
+            message = QStringLiteral("The page was not printed: %1 reported an error.")
+                          .arg(PrinterName(printer_));
+        }
+        if (!message.isEmpty()) {
+            try {
+                ShowProblem(message);
+            } catch (...) {
+                // A destructor lets nothing escape; the page is gone either way.
+            }
         }
     }
 
     std::unique_ptr<QPrinter> ownedPrinter_;
+    QPrinter& printer_;
+    QString note_;
     QPainter page_;
-    double pageHeightInPixels_ = 0.0;
 };
 
 // One page: ending the painter when this goes sends the page and ends the job.
 class PageGraphics : private PagePainter, public QtGraphics {
   public:
+    using PagePainter::Opened;
     PageGraphics(QPrinter& printer, std::unique_ptr<QPrinter> ownPrinter, double areaWidth,
-                 double areaHeight)
-        : PagePainter(printer, std::move(ownPrinter), areaWidth, areaHeight),
-          QtGraphics(page_, pageHeightInPixels_) {}
+                 double areaHeight, QString note)
+        : PagePainter(printer, std::move(ownPrinter), areaWidth, areaHeight, std::move(note)),
+          QtGraphics(page_, areaHeight) {}
 };
 
 } // namespace
@@ -67,18 +119,40 @@ PrinterSetup::PrinterSetup() : printer_(std::make_unique<QPrinter>(QPrinter::Hig
 PrinterSetup::~PrinterSetup() = default;
 
 bool PrinterSetup::PageSetupDialog(Window* /*parent*/) {
-    return CurrentPrintDialogs().RunPageSetup(*printer_, nullptr);
+    CurrentPageChoice().StartPageSetup(*printer_);
+    if (!CurrentPrintDialogs().RunPageSetup(*printer_, nullptr)) {
+        return false;
+    }
+    CurrentPageChoice().KeepPageSetup(*printer_);
+    return true;
 }
 
 std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* /*parent*/,
-                                            double areaWidth, double areaHeight) {
+                                            double areaWidth, double areaHeight,
+                                            const std::string& docName) {
     std::unique_ptr<QPrinter> ownPrinter;
     if (setup == nullptr) {
         ownPrinter = std::make_unique<QPrinter>(QPrinter::HighResolution);
     }
     QPrinter& printer = setup != nullptr ? setup->Printer() : *ownPrinter;
+    printer.setDocName(QString::fromStdString(docName));
+    CurrentPageChoice().StartPrint(printer);
     if (!CurrentPrintDialogs().RunPrint(printer, nullptr)) {
         return nullptr;
     }
-    return std::make_unique<PageGraphics>(printer, std::move(ownPrinter), areaWidth, areaHeight);
+    CurrentPageChoice().KeepPrint(printer);
+    QueueState queue = StateOfQueue(printer);
+    if (queue.gone) {
+        ShowProblem(queue.note);
+        return nullptr;
+    }
+    auto page = std::make_unique<PageGraphics>(printer, std::move(ownPrinter), areaWidth,
+                                               areaHeight, std::move(queue.note));
+    if (!page->Opened()) {
+        ShowProblem(QStringLiteral("The page was not printed: %1 could not be %2.")
+                        .arg(PrinterName(printer),
+                             printer.outputFormat() == QPrinter::PdfFormat ? "written" : "opened"));
+        return nullptr;
+    }
+    return page;
 }

@@ -35,9 +35,11 @@ bool Window1::FilePageSetup_Action() {
 
 bool Window1::FilePrint_Action() {
     PrinterSetup* setup = Globals::printerSetupDone ? Globals::myPrinterSetup.get() : nullptr;
-    // One page: the page's drawing context finishes the job when it goes.
-    if (std::unique_ptr<Graphics> page = OpenPrinterDialog(
-            setup, nullptr, static_cast<double>(Globals::gw), static_cast<double>(Globals::gh))) {
+    // One page, named after this window: the page's drawing context finishes the job when it
+    // goes.
+    if (std::unique_ptr<Graphics> page =
+            OpenPrinterDialog(setup, nullptr, static_cast<double>(Globals::gw),
+                              static_cast<double>(Globals::gh), Title())) {
         Globals::Print(*page);
     }
     return false;

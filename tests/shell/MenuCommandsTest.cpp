@@ -109,6 +109,11 @@ TEST_F(MenuCommands, PageSetupWithoutASetupObjectRaises) {
     EXPECT_EQ(script->pageSetups, 0);
 }
 
+TEST_F(MenuCommands, APrintedDocumentIsNamedAfterTheMainWindow) {
+    PrintedPage("named");
+    EXPECT_EQ(PdfInfo(script->pdfPath, "Title"), "Tesvan Diagram");
+}
+
 TEST_F(MenuCommands, ACancelledPrintDrawsNothing) {
     script->printAnswer = false;
     Choose("FilePrint");

@@ -5,20 +5,40 @@
 #include <QRect>
 #include <QRectF>
 #include <QRegularExpression>
+#include <QSizeF>
 #include <QStandardPaths>
 #include <QString>
 #include <gtest/gtest.h>
 
 #include <algorithm>
 
-// The page count of a PDF file as pdfinfo reports it, or -1 when it reports none.
-inline int PdfPages(const QString& path) {
+// A field of a PDF file as pdfinfo reports it ("Title", "Pages"), or a null string when it
+// reports none.
+inline QString PdfInfo(const QString& path, const QString& field) {
     QProcess pdfinfo;
     pdfinfo.start("pdfinfo", {path});
     pdfinfo.waitForFinished();
     const auto match =
-        QRegularExpression(R"(Pages:\s+(\d+))").match(pdfinfo.readAllStandardOutput());
-    return match.hasMatch() ? match.captured(1).toInt() : -1;
+        QRegularExpression("^" + QRegularExpression::escape(field) + R"(:[ \t]*(.*?)\s*$)",
+                           QRegularExpression::MultilineOption)
+            .match(QString::fromUtf8(pdfinfo.readAllStandardOutput()));
+    return match.hasMatch() ? match.captured(1) : QString();
+}
+
+// The page count of a PDF file as pdfinfo reports it, or -1 when it reports none.
+inline int PdfPages(const QString& path) {
+    bool number = false;
+    const int pages = PdfInfo(path, "Pages").toInt(&number);
+    return number ? pages : -1;
+}
+
+// The size of a PDF file's first page in points, as pdfinfo reports it; empty when it reports
+// none.
+inline QSizeF PdfPageSize(const QString& path) {
+    const auto match =
+        QRegularExpression(R"(^([\d.]+) x ([\d.]+) pts)").match(PdfInfo(path, "Page size"));
+    return match.hasMatch() ? QSizeF(match.captured(1).toDouble(), match.captured(2).toDouble())
+                            : QSizeF();
 }
 
 inline bool CanRenderPdf() {
