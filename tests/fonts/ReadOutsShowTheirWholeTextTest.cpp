@@ -96,7 +96,7 @@ TEST_P(ReadOutsShowTheirWholeText, InsideTheirLabels) {
         }
         EXPECT_EQ(whole.toStdString(), text.toStdString());
         const QRectF room = widget.contentsRect();
-        const QFontInfo own(widget.font());
+        const QFontInfo own(label.Font().ToQFont());
         for (const PaintedText& run : painted) {
             EXPECT_GE(run.box.left(), room.left());
             EXPECT_LE(run.box.right(), room.right() + 1);
