@@ -14,7 +14,6 @@
 class FittingLabel : public QLabel {
   public:
     void SetWholeText(const QString& text);
-    const QString& WholeText() const { return whole_; }
     // The font the label is designed with; it shows a smaller one only to fit its text.
     void SetDesignFont(const QFont& font);
     QFont DesignFont() const { return design_.value_or(font()); }
