@@ -2,9 +2,10 @@
 
 #include "RectControl.h"
 
-class QLabel;
+class FittingLabel;
 
-// A caption or read-out text. It reads back exactly what was set.
+// A caption or read-out text. It reads back exactly what was set; a one-line text too wide for
+// the label is shown smaller, or cut (FittingLabel.h).
 class Label : public ControlOf<Label> {
   public:
     static constexpr const char* kClassName = "Label";
@@ -22,11 +23,12 @@ class Label : public ControlOf<Label> {
 
   protected:
     bool ApplyClassProperty(std::string_view lowerKey, const DesignEntry& entry) override;
+    void ApplyFont(const QFont& font) override;
 
   private:
     void ApplyAlignment();
 
-    QLabel* label_;
+    FittingLabel* label_;
     std::string text_;
     Int64 alignment_ = 0;
     bool multiline_ = false;

@@ -43,6 +43,8 @@ class RectControl {
     Int64 Height() const { return height_; }
     bool Enabled() const;
     bool Visible() const { return visible_; }
+    // The text font as the design gives it, whatever size a label shows to fit its text.
+    const ControlFont& Font() const { return font_; }
 
     // Repaints at once (a canvas through its Paint event), before returning.
     void Refresh(bool eraseBackground = true);

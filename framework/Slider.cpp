@@ -2,10 +2,14 @@
 
 #include "PropertyValues.h"
 
+#include <QAbstractScrollArea>
+#include <QScrollBar>
 #include <QSlider>
+#include <QWheelEvent>
 
 #include <algorithm>
 #include <climits>
+#include <cstdlib>
 
 namespace {
 
@@ -27,6 +31,40 @@ QSlider::TickPosition TickPositionOf(Int64 style) {
     }
 }
 
+// Whether the nearest scroll area around the widget can scroll the way the wheel turns: Qt's
+// scroll area gives a mostly sideways turn to its horizontal bar, any other to its vertical one.
+bool ScrollsForTheWheel(const QWidget& widget, const QWheelEvent& wheel) {
+    for (const QWidget* around = widget.parentWidget(); around != nullptr;
+         around = around->parentWidget()) {
+        if (const auto* area = qobject_cast<const QAbstractScrollArea*>(around)) {
+            const QPoint turn = wheel.angleDelta();
+            const QScrollBar* bar = std::abs(turn.x()) > std::abs(turn.y())
+                                        ? area->horizontalScrollBar()
+                                        : area->verticalScrollBar();
+            return bar->maximum() > bar->minimum();
+        }
+    }
+    return false;
+}
+
+// Where the window's content scrolls, a person turning the wheel over a slider on the way
+// through it means to scroll: a slider without the keyboard focus leaves the wheel to the view
+// (ignored, Qt passes it on to the scroll area). With the focus, or where nothing scrolls, the
+// wheel moves the slider.
+class WheelSlider : public QSlider {
+  public:
+    using QSlider::QSlider;
+
+  protected:
+    void wheelEvent(QWheelEvent* event) override {
+        if (!hasFocus() && ScrollsForTheWheel(*this, *event)) {
+            event->ignore();
+            return;
+        }
+        QSlider::wheelEvent(event);
+    }
+};
+
 } // namespace
 
 std::vector<EventInfo> Slider::OwnEvents() {
@@ -40,7 +78,7 @@ std::vector<EventInfo> Slider::OwnEvents() {
     };
 }
 
-Slider::Slider() : ControlOf(MakeControlWidget<QSlider>(kClassName, Qt::Horizontal)) {
+Slider::Slider() : ControlOf(MakeControlWidget<WheelSlider>(kClassName, Qt::Horizontal)) {
     slider_ = static_cast<QSlider*>(Widget());
     slider_->setTracking(true);
     QObject::connect(slider_, &QSlider::valueChanged, slider_,

@@ -1,4 +1,5 @@
 // The about window: its design, the picture cache, the cursors and the two links.
+#include "PaintedTexts.h"
 #include "Pemo2020.h"
 #include "Picture.h"
 #include "PressCutOffs.h"
@@ -158,6 +159,17 @@ TEST_F(AboutWindowTest, ShowsTheCreditsAndTheLinkInTheirFonts) {
                 << line.toStdString();
         }
     }
+
+    // The credits are painted line by line, every line at their own size: never fitted.
+    QString painted;
+    for (const PaintedText& run : PaintedTextsOf(*credits.Widget())) {
+        EXPECT_EQ(QFontInfo(run.font).pixelSize(), 12) << run.text.toStdString();
+        painted += run.text;
+    }
+    QString shown = QString::fromStdString(credits.Text());
+    shown.remove(QLatin1Char('\r'));
+    EXPECT_EQ(painted.remove(QLatin1Char(' ')).toStdString(),
+              shown.remove(QLatin1Char(' ')).toStdString());
 }
 
 TEST_F(AboutWindowTest, ThePictureIsReadOnceAndSharedByEveryLaterWindow) {
