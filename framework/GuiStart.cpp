@@ -19,7 +19,7 @@ namespace {
 class Field {
   public:
     explicit Field(const char* text)
-        : text_(text != nullptr ? std::optional(text) : std::nullopt) {}
+        : text_(text != nullptr ? std::optional<std::string>(text) : std::nullopt) {}
     const char* Get() const { return text_ ? text_->c_str() : nullptr; }
 
   private:
@@ -75,19 +75,23 @@ void PassOnHeldMessages() {
     held.clear();
 }
 
-// The variable that makes this message fatal, nullptr where it is fatal as a qFatal is, and
-// std::nullopt where it is not fatal.
-std::optional<const char*> FatalBy(QtMsgType type) {
+// Whether Qt makes this message fatal, and the variable that does so (none for a qFatal).
+struct Fatality {
+    bool fatal = false;
+    const char* variable = nullptr;
+};
+
+Fatality FatalityOf(QtMsgType type) {
     if (type == QtFatalMsg) {
-        return nullptr;
+        return {true};
     }
     FatalCountdown* countdown = type == QtWarningMsg    ? &*fatalWarnings
                                 : type == QtCriticalMsg ? &*fatalCriticals
                                                         : nullptr;
     if (countdown != nullptr && countdown->Count()) {
-        return countdown->Variable();
+        return {true, countdown->Variable()};
     }
-    return std::nullopt;
+    return {};
 }
 
 // Qt's own summary of a platform that could not start, with advice to reinstall, which the
@@ -98,12 +102,12 @@ bool IsQtsNoPlatformSummary(QtMsgType type, const QString& text) {
 
 void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QString& text) {
     const std::lock_guard lock(heldMutex);
-    const std::optional<const char*> fatalBy = FatalBy(type);
+    const Fatality fatality = FatalityOf(type);
     if (!IsQtsNoPlatformSummary(type, text)) {
         held.push_back({type, Field(context.file), context.line, Field(context.function),
                         Field(context.category), text});
     }
-    if (!fatalBy) {
+    if (!fatality.fatal) {
         return;
     }
     PassOnHeldMessages();
@@ -114,7 +118,7 @@ void HoldMessage(QtMsgType type, const QMessageLogContext& context, const QStrin
     }
     // No platform started, and Qt aborts once this returns; so the words and the exit come
     // here. Nothing is torn down: the application object is half made.
-    const std::string words = StartFailureWords(programName, platformChoice, *fatalBy);
+    const std::string words = StartFailureWords(programName, platformChoice, fatality.variable);
     std::fputs(words.c_str(), stderr);
     std::fflush(stderr);
     std::_Exit(1);

@@ -1,9 +1,11 @@
 #!/usr/bin/env bash
 # Starts the real program where no Qt platform can start and expects Qt's messages first, then
 # the program's own words on what failed, and exit status 1: no abort, no advice to reinstall.
-# A start that succeeds passes on every message Qt gave while it started.
+# A start that succeeds passes on every message Qt gave while it started. The second argument
+# is the folder of Qt's plugins.
 set -u
 program="$1"
+qt_plugins="$2"
 name=$(basename "$program")
 work=$(mktemp -d)
 servers=()
@@ -35,17 +37,25 @@ done
 [ -S "$work/runtime/compositor" ] || { echo "weston did not start"; cat "$work/weston.log"; exit 1; }
 x=":$(head -n 1 "$work/display")"
 
-# A library a platform plugin needs, broken: an empty file where the loader looks first.
-for broken in libxcb-icccm.so.4 libQt6WaylandClient.so.6; do
-    mkdir "$work/$broken" && : >"$work/$broken/$broken"
+# A library xcb's plugin needs, broken: an empty file where the loader looks first.
+mkdir "$work/broken" && : >"$work/broken/libxcb-icccm.so.4"
+broken="LD_LIBRARY_PATH=$work/broken${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"
+
+# Qt without its Wayland platform, as where qt6-wayland is not installed: a copy of the program
+# whose qt.conf shows it every platform plugin but the Wayland ones.
+mkdir -p "$work/no-wayland/bin" "$work/no-wayland/plugins/platforms"
+cp "$program" "$work/no-wayland/bin/"
+printf '[Paths]\nPlugins=%s\n' "$work/no-wayland/plugins" >"$work/no-wayland/bin/qt.conf"
+for plugin in "$qt_plugins"/platforms/*; do
+    [[ "$plugin" == *wayland* ]] || ln -s "$plugin" "$work/no-wayland/plugins/platforms/"
 done
-broken() { echo "LD_LIBRARY_PATH=$work/$1${LD_LIBRARY_PATH:+:$LD_LIBRARY_PATH}"; }
 
 run() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE -u QT_DEBUG_PLUGINS \
         -u QT_FATAL_WARNINGS XDG_RUNTIME_DIR="$work/runtime" "$@"
 }
 
+subject="$program"
 failures=0
 report() {
     echo "$1: $2"
@@ -55,7 +65,7 @@ report() {
 
 # check WHAT EXPECTED WORDS [VAR=value ...] [-- argument ...]
 # EXPECTED: "display" (it needs a display) or "platform:NAME" (the one platform that could not
-# start); WORDS: words the program's own lines must hold besides.
+# start); WORDS: words the program's own lines must hold besides. It runs $subject.
 check() {
     local what="$1" expected="$2" words="$3"
     shift 3
@@ -66,7 +76,7 @@ check() {
     done
     [ $# -gt 0 ] && shift
     local output status
-    output=$(run "${variables[@]}" timeout 20 "$program" "$@" 2>&1)
+    output=$(run "${variables[@]}" timeout 20 "$subject" "$@" 2>&1)
     status=$?
     local qts ours
     qts=$(sed -n "/^$name: /q;p" <<<"$output")
@@ -103,22 +113,33 @@ check "QT_QPA_PLATFORM=xcb with no display" display '"xcb" QT_QPA_PLATFORM' QT_Q
 check "QT_QPA_PLATFORM=wayland, WAYLAND_DISPLAY naming no compositor" display \
     '"wayland" QT_QPA_PLATFORM' QT_QPA_PLATFORM=wayland WAYLAND_DISPLAY=tesvan-no-such-display
 check "xcb's plugin broken, an X display running" platform:xcb QT_DEBUG_PLUGINS \
-    DISPLAY="$x" "$(broken libxcb-icccm.so.4)"
+    DISPLAY="$x" "$broken"
 check "xcb's plugin broken, an X display running, WAYLAND_DISPLAY naming no compositor" \
-    platform:xcb "" DISPLAY="$x" WAYLAND_DISPLAY=tesvan-no-such-display \
-    "$(broken libxcb-icccm.so.4)"
-check "wayland's plugin broken, a compositor running" platform:wayland "" \
-    WAYLAND_DISPLAY=compositor "$(broken libQt6WaylandClient.so.6)"
+    platform:xcb "" DISPLAY="$x" WAYLAND_DISPLAY=tesvan-no-such-display "$broken"
+subject="$work/no-wayland/bin/$name" check "wayland's plugin missing, a compositor running" \
+    platform:wayland "" WAYLAND_DISPLAY=compositor
 check "-platform nosuch, an X display running" platform:nosuch -platform DISPLAY="$x" \
     -- -platform nosuch
 check "QT_QPA_PLATFORM naming no platform" platform:tesvan-no-such-platform QT_QPA_PLATFORM \
     QT_QPA_PLATFORM=tesvan-no-such-platform
 
-# A start that succeeds: Qt's plugin lines from the making of the application come through.
-output=$(run QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1 timeout 3 "$program" 2>&1)
-status=$?
-[ "$status" -eq 124 ] || report "offscreen, QT_DEBUG_PLUGINS=1" "exit status $status" "$output"
-grep -q '^qt\.core\..*libqoffscreen' <<<"$output" ||
-    report "offscreen, QT_DEBUG_PLUGINS=1" "no plugin line of Qt's" "$output"
+# starts WHAT WORDS [VAR=value ...]: a start that succeeds, still running three seconds on, with
+# Qt's messages from the making of the application passed on as Qt prints them: a line that holds
+# WORDS (an extended regular expression), and none with an empty category (": text").
+starts() {
+    local what="$1" words="$2"
+    shift 2
+    local output status
+    output=$(run "$@" timeout 3 "$program" 2>&1)
+    status=$?
+    [ "$status" -eq 124 ] || report "$what" "exit status $status, not still running" "$output"
+    grep -qE -- "$words" <<<"$output" || report "$what" "no line of Qt's like $words" "$output"
+    ! grep -q '^: ' <<<"$output" || report "$what" "a message with an empty category" "$output"
+}
+
+starts "offscreen, QT_DEBUG_PLUGINS=1" '^qt\.core\..*libqoffscreen' \
+    QT_QPA_PLATFORM=offscreen QT_DEBUG_PLUGINS=1
+starts "an X display running, WAYLAND_DISPLAY naming no compositor" 'wl_display' \
+    DISPLAY="$x" WAYLAND_DISPLAY=tesvan-no-such-display
 
 [ "$failures" -eq 0 ]
