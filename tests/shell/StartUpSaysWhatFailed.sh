@@ -52,7 +52,8 @@ done
 
 run() {
     env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u XDG_SESSION_TYPE -u QT_DEBUG_PLUGINS \
-        -u QT_FATAL_WARNINGS XDG_RUNTIME_DIR="$work/runtime" "$@"
+        -u QT_FATAL_WARNINGS -u QT_FATAL_CRITICALS -u QT_PLUGIN_PATH -u QT_QPA_PLATFORM_PLUGIN_PATH \
+        XDG_RUNTIME_DIR="$work/runtime" "$@"
 }
 
 subject="$program"
