@@ -10,8 +10,8 @@ class Application;
 // loop and the exit code. Everything here runs on the main thread.
 
 // Creates the QApplication from the process arguments (kept alive for the whole process),
-// or reuses one that already exists, and gives it the system font. Without a display it
-// starts on, the process ends with exit status 1 (StartGuiApplication).
+// or reuses one that already exists, and gives it the system font. Where no platform starts,
+// the process says why and ends with exit status 1 (StartGuiApplication).
 void RuntimeInit(int argc, char** argv);
 
 // The framework's own initialisers run first, then the program's, each list in registration
