@@ -34,7 +34,8 @@ status=0
 {
     "${sudo_cmd[@]}" apt-get update &&
         "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y \
-            -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold "${missing[@]}"
+            -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold \
+            "${missing[@]}"
 } >"$log" 2>&1 </dev/null || status=$?
 if [ "$status" -ne 0 ]; then
     {

@@ -89,12 +89,14 @@ check() {
     [ "$uid" -eq 0 ] || via="sudo "
     [ "$(grep -c "^${via}DEBIAN_FRONTEND=" "$work/apt-calls")" -eq 2 ] ||
         fail "$name: apt is not called twice ${via:+through sudo}"
-    grep -q "^${via}DEBIAN_FRONTEND=noninteractive .*install .*-o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold " \
-        "$work/apt-calls" || fail "$name: the install may ask a question: $(grep install "$work/apt-calls")"
+    local quiet="-o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold"
+    grep -q "^${via}DEBIAN_FRONTEND=noninteractive .*install .*$quiet " "$work/apt-calls" ||
+        fail "$name: the install may ask a question: $(grep install "$work/apt-calls")"
     if [ "$want_status" -ne 0 ]; then
         [ -n "$log" ] && grep -q "^E: Unable to locate package" "$log" ||
             fail "$name: apt's error is not in the log"
-        grep -q "    E: Unable to locate package" "$work/out" || fail "$name: the log's end is not shown"
+        grep -q "    E: Unable to locate package" "$work/out" ||
+            fail "$name: the log's end is not shown"
     fi
 }
 
