@@ -2,9 +2,11 @@
 # Installs the Debian packages the build and the tests need, when any is missing: as root
 # directly, otherwise through sudo. Without either it names them and stops. apt's own output
 # goes to a log file that it names; when the installation fails it shows the log's end.
+# Made for Debian 12 and 13. No name carries a version: libclang-rt-dev is the sanitizer and
+# fuzzer runtime of the release's own clang, whatever its major version.
 set -euo pipefail
 packages=(cmake g++ make qt6-base-dev libgtest-dev fonts-liberation locales poppler-utils
-    libbenchmark-dev clang libclang-rt-14-dev xvfb xauth xdotool qt6-wayland
+    libbenchmark-dev clang libclang-rt-dev xvfb xauth xdotool qt6-wayland
     openbox wmctrl x11-xserver-utils x11-utils weston)
 missing=()
 for p in "${packages[@]}"; do
@@ -26,12 +28,14 @@ fi
 log=$(mktemp "${TMPDIR:-/tmp}/tesvan-setup.XXXXXX.log")
 echo "Installing the missing packages with what they depend on: ${missing[*]}"
 echo "apt's output goes to $log"
-# env carries the setting through sudo, which drops the caller's environment; nothing may ask
-# a question, as nobody sees the output.
+# Nothing may ask a question, as nobody sees the output: env carries the setting through sudo,
+# which drops the caller's environment, and dpkg keeps a changed configuration file as it is.
 status=0
 {
     "${sudo_cmd[@]}" apt-get update &&
-        "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y "${missing[@]}"
+        "${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get install -y \
+            -o Dpkg::Options::=--force-confdef -o Dpkg::Options::=--force-confold \
+            "${missing[@]}"
 } >"$log" 2>&1 </dev/null || status=$?
 if [ "$status" -ne 0 ]; then
     {

@@ -49,8 +49,9 @@ class TextRecordingDevice : public QPaintDevice {
             return 1;
         case PdmDevicePixelRatioScaled:
             return static_cast<int>(devicePixelRatioFScale());
+        default: // one that a later Qt adds
+            return QPaintDevice::metric(metric);
         }
-        return 0;
     }
 
   private:
