@@ -1,9 +1,10 @@
 // Test entry for suites that need a QApplication: runs headless under the offscreen platform
 // unless a platform was chosen explicitly.
+#include "RunAllTests.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QTemporaryDir>
-#include <gtest/gtest.h>
 
 #include <cstdlib>
 
@@ -12,6 +13,5 @@ int main(int argc, char** argv) {
     QTemporaryDir runtimeDir;
     setenv("XDG_RUNTIME_DIR", runtimeDir.path().toLocal8Bit().constData(), 0);
     QApplication app(argc, argv);
-    ::testing::InitGoogleTest(&argc, argv);
-    return RUN_ALL_TESTS();
+    return RunAllTests(argc, argv);
 }
