@@ -16,16 +16,8 @@
 set -u
 program="$1"
 case="$2"
-work=$(mktemp -d)
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=BackgroundServers.sh
+. "$(dirname "$0")/BackgroundServers.sh"
 
 fail() {
     echo "$case: $*"

@@ -7,17 +7,8 @@ program="$1"
 size="$2"
 width="${size%x*}"
 height="${size#*x}"
-work=$(mktemp -d)
-chmod 700 "$work"
-pids=()
-cleanup() {
-    for ((i = ${#pids[@]} - 1; i >= 0; i--)); do
-        kill "${pids[i]}" 2>/dev/null
-    done
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap cleanup EXIT
+# shellcheck source=BackgroundServers.sh
+. "$(dirname "$0")/BackgroundServers.sh"
 export XDG_RUNTIME_DIR="$work"
 socket=wl-test
 weston --backend=headless-backend.so --width="$width" --height="$height" --socket="$socket" \
