@@ -410,6 +410,31 @@ void Window::ApplyFrame() {
     }
 }
 
+namespace {
+
+// Where the platform reports a screen's whole area as available: under Wayland, where panels
+// are the compositor's and clients cannot place their windows.
+bool AreaUnknown() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+void Window::LeaveSizeToCompositor(QSize normal) {
+    // Maximised, the window gets exactly the area the desktop leaves, and the view scrolls
+    // inside it; made normal again, it is resizeable.
+    compositorSized_ = true;
+    view_->setMinimumSize(0, 0);
+    view_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
+    widget_->setMinimumSize(0, 0);
+    widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    widget_->resize(normal);
+    widget_->setWindowState(widget_->windowState() | Qt::WindowMaximized);
+}
+
 void Window::FitToScreen() {
     QScreen* screen = widget_->screen();
     if (screen == nullptr) {
@@ -431,6 +456,13 @@ void Window::FitToScreen() {
                      view_->horizontalScrollBar()->sizeHint().height());
     const ScreenFit fit = FitContent(content, room, bars);
     const QSize before = widget_->size();
+    if (compositorSized_) {
+        return;
+    }
+    if (!resizeable_ && (fit.horizontal || fit.vertical) && AreaUnknown()) {
+        LeaveSizeToCompositor(fit.outer + QSize(0, menuHeight));
+        return;
+    }
     if (resizeable_) {
         // The person sizes the window: it opens at its design's size, and later fits only
         // shrink it to the room. The bars come and go with the room they leave.

@@ -91,6 +91,9 @@ class Window {
     // Sizes the window to its content or, where its screen's available area is too small, to
     // that area, with the content scrolling; then moves its frame inside that area.
     void FitToScreen();
+    // Where the platform does not know the area the desktop leaves the window and the window
+    // does not fit its screen, lets the compositor size it.
+    void LeaveSizeToCompositor(QSize normal);
     void InstallAppMenuBar();
 
     WindowWidget* widget_;
@@ -111,6 +114,7 @@ class Window {
     bool open_ = false;
     // The window has had its first size.
     bool sized_ = false;
+    bool compositorSized_ = false;
 };
 
 // Applies a design property list, decoded for the object's class, entry by entry. A control's

@@ -1,12 +1,15 @@
 #!/usr/bin/env bash
 # The real program on Qt's Wayland platform under weston's headless output of the size given
-# (WxH): the window, title bar included, asks for no more than the output (the size it asks for
-# is the last xdg_surface.set_window_geometry of its Wayland log).
+# (WxH), with weston's desktop shell and its panel: the window, title bar included, asks for no
+# more than the third argument (WxH; the area the panel leaves, or the window's design size where
+# the output holds it). The size it asks for is the last xdg_surface.set_window_geometry of its
+# Wayland log.
 set -u
 program="$1"
 size="$2"
 width="${size%x*}"
 height="${size#*x}"
+most="${3:-$size}"
 # shellcheck source=BackgroundServers.sh
 . "$(dirname "$0")/BackgroundServers.sh"
 export XDG_RUNTIME_DIR="$work"
@@ -36,5 +39,5 @@ for ((t = 0; t < 200 && settled < 10; t++)); do
 done
 [ -n "$last" ] || { echo "the window asked for no size"; exit 1; }
 read -r _ _ w h <<<"$(sed 's/.*(//; s/)//; s/,/ /g' <<<"$last")"
-echo "on ${size}: ${w}x${h}"
-[ "$w" -le "$width" ] && [ "$h" -le "$height" ]
+echo "on ${size}: ${w}x${h}, at most ${most}"
+[ "$w" -le "${most%x*}" ] && [ "$h" -le "${most#*x}" ]
