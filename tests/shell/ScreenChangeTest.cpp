@@ -3,6 +3,8 @@
 // a projector's beside it.
 #include "ProgramHarness.h"
 
+#include "DesignList.h"
+#include "Window.h"
 #include "Window1.h"
 
 #include <QCoreApplication>
@@ -54,6 +56,24 @@ TEST(TwoScreens, APlacePartlyOffTheScreenStaysAndFullScreenIsRefused) {
         EXPECT_EQ(window.size(), designed) << state;
         EXPECT_EQ(window.pos(), QPoint(200, 100)) << state;
     }
+}
+
+TEST(TwoScreens, AResizeableWindowKeepsThePersonsSizeOnAnotherScreenThatHoldsIt) {
+    const QList<QScreen*> screens = QGuiApplication::screens();
+    ASSERT_EQ(screens.size(), 2);
+    Window window;
+    SetProperties(window, DesignListWriter("Window")
+                              .Add("Width", Int64{300})
+                              .Add("Height", Int64{200})
+                              .Add("Resizeable", true)
+                              .Add("DefaultLocation", Int64{2})
+                              .Bytes());
+    window.Show();
+    window.Widget()->resize(500, 400);
+    QCoreApplication::processEvents();
+    window.Widget()->windowHandle()->setScreen(screens[1]);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.Widget()->size(), QSize(500, 400));
 }
 
 } // namespace
