@@ -26,68 +26,124 @@
 #include <string>
 #include <utility>
 
+namespace {
+
+// The states in which the window manager chooses the window's size.
+constexpr Qt::WindowStates kSizedByManager = Qt::WindowFullScreen | Qt::WindowMaximized;
+
+} // namespace
+
+// The window's widget. It tells its owner when it is closed, and asks it to fit the window again
+// when it is shown, goes to another screen, that screen's available area changes, or the window
+// manager's frame around it changes (it is known only once the window is mapped, and changes
+// with full screen and back).
 class WindowWidget : public QWidget {
   public:
-    explicit WindowWidget(Window& owner) : owner_(owner) {}
+    WindowWidget(std::function<void()> closed, std::function<void()> fit)
+        : closed_(std::move(closed)), fit_(std::move(fit)) {}
 
   protected:
     void closeEvent(QCloseEvent* event) override {
         QWidget::closeEvent(event);
         if (event->isAccepted()) {
-            owner_.HandleClosed();
+            closed_();
         }
     }
 
-    bool event(QEvent* event) override {
-        switch (event->type()) {
-        case QEvent::Show:
-            // Sent before the window is mapped: it appears at its fitted size.
-            WatchScreen();
-            owner_.FitToScreen();
-            placing_ = true;
-            break;
-        case QEvent::Move:
-        case QEvent::Resize:
-            // Where the platform first puts the window, and the window manager's frame, become
-            // known only after the window is mapped. Later moves are the person's own.
-            if (isVisible() && windowHandle() != nullptr &&
-                (std::exchange(placing_, false) ||
-                 windowHandle()->frameMargins() != owner_.fittedFrame_)) {
-                owner_.FitToScreen();
-            }
-            break;
-        default:
-            break;
+    // Sent before the window is mapped: it appears at its fitted size. Once the platform has
+    // made it visible, the frame may be known.
+    void showEvent(QShowEvent* event) override {
+        QWidget::showEvent(event);
+        WatchScreen();
+        Fit();
+        QMetaObject::invokeMethod(
+            this, [this] { FitIfFrameChanged(); }, Qt::QueuedConnection);
+    }
+
+    // A window of a fixed size refuses full screen and maximised, whoever asks for them, and
+    // goes back to its place with its frame (the window manager may leave it elsewhere).
+    void changeEvent(QEvent* event) override {
+        QWidget::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange && (windowState() & kSizedByManager) &&
+            minimumSize() == maximumSize()) {
+            const QPoint place = pos();
+            QMetaObject::invokeMethod(
+                this,
+                [this, place] {
+                    setWindowState(windowState() & ~kSizedByManager);
+                    move(place);
+                },
+                Qt::QueuedConnection);
         }
-        return QWidget::event(event);
+    }
+
+    void moveEvent(QMoveEvent* event) override {
+        QWidget::moveEvent(event);
+        FitIfFrameChanged();
+    }
+
+    void resizeEvent(QResizeEvent* event) override {
+        QWidget::resizeEvent(event);
+        FitIfFrameChanged();
+    }
+
+    // The platform window's exposure: the window manager has mapped and framed it.
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (watched == watched_ && event->type() == QEvent::Expose) {
+            FitIfFrameChanged();
+        }
+        return QWidget::eventFilter(watched, event);
     }
 
   private:
-    // Fits again when the window goes to another screen or its screen's available area changes
-    // (a panel appears, the resolution changes).
+    QMargins Frame() const {
+        const QWindow* handle = windowHandle();
+        return handle != nullptr ? handle->frameMargins() : QMargins();
+    }
+
+    void Fit() {
+        fittedFrame_ = Frame();
+        fit_();
+    }
+
+    void FitIfFrameChanged() {
+        if (isVisible() && Frame() != fittedFrame_) {
+            Fit();
+        }
+    }
+
+    // The screen's signals come while Qt is still applying the change (a new scale reaches the
+    // window's geometry after them): the fit waits until it is done.
     void WatchScreen() {
         QWindow* handle = windowHandle();
         if (handle == nullptr || handle == watched_) {
             return;
         }
         watched_ = handle;
-        connect(handle, &QWindow::screenChanged, this, [this](QScreen* screen) {
-            WatchArea(screen);
-            owner_.FitToScreen();
-        });
+        handle->installEventFilter(this);
+        connect(
+            handle, &QWindow::screenChanged, this,
+            [this] {
+                WatchArea(watched_ != nullptr ? watched_->screen() : nullptr);
+                Fit();
+            },
+            Qt::QueuedConnection);
         WatchArea(handle->screen());
     }
 
     void WatchArea(QScreen* screen) {
         disconnect(areaWatch_);
         if (screen != nullptr) {
-            areaWatch_ = connect(screen, &QScreen::availableGeometryChanged, this,
-                                 [this] { owner_.FitToScreen(); });
+            areaWatch_ = connect(
+                screen, &QScreen::availableGeometryChanged, this, [this] { Fit(); },
+                Qt::QueuedConnection);
         }
     }
 
-    Window& owner_;
-    bool placing_ = false;
+    std::function<void()> closed_;
+    std::function<void()> fit_;
+    // The frame that the last fit allowed for.
+    QMargins fittedFrame_;
     QPointer<QWindow> watched_;
     QMetaObject::Connection areaWatch_;
 };
@@ -102,7 +158,7 @@ int ToInt(Int64 value) {
 
 Window::Window() {
     RequireMainThread("Window construction");
-    widget_ = new WindowWidget(*this);
+    widget_ = new WindowWidget([this] { HandleClosed(); }, [this] { FitToScreen(); });
     content_ = new QWidget(widget_);
     view_ = new QScrollArea(widget_);
     view_->setFrameShape(QFrame::NoFrame);
@@ -303,7 +359,6 @@ void Window::FinishProperties() {
     // Any other location centres the window on the main screen. One larger than the screen
     // keeps its top-left corner on it, so its title and menu bar stay within reach.
     if (QScreen* screen = QGuiApplication::primaryScreen()) {
-        widget_->adjustSize();
         const QRect available = screen->availableGeometry();
         QRect frame = widget_->frameGeometry();
         frame.moveCenter(available.center());
@@ -355,16 +410,41 @@ void Window::ApplyFrame() {
     }
 }
 
+namespace {
+
+// Where the platform reports a screen's whole area as available: under Wayland, where panels
+// are the compositor's and clients cannot place their windows.
+bool AreaUnknown() {
+    return QGuiApplication::platformName().startsWith(QLatin1String("wayland"));
+}
+
+} // namespace
+
+void Window::LeaveSizeToCompositor(QSize normal) {
+    // Maximised, the window gets exactly the area the desktop leaves, and the view scrolls
+    // inside it; made normal again, it is resizeable.
+    compositorSized_ = true;
+    view_->setMinimumSize(0, 0);
+    view_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    layout_->setSizeConstraint(QLayout::SetDefaultConstraint);
+    widget_->setMinimumSize(0, 0);
+    widget_->setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    widget_->resize(normal);
+    widget_->setWindowState(widget_->windowState() | Qt::WindowMaximized);
+}
+
 void Window::FitToScreen() {
     QScreen* screen = widget_->screen();
     if (screen == nullptr) {
         return;
     }
     const QWindow* handle = widget_->windowHandle();
-    fittedFrame_ = handle != nullptr ? handle->frameMargins() : QMargins();
+    const QMargins frameMargins = handle != nullptr ? handle->frameMargins() : QMargins();
     const QRect available = screen->availableGeometry();
     const QSize content(ToInt(width_), ToInt(height_));
-    QSize room = available.size().shrunkBy(fittedFrame_);
+    QSize room = available.size().shrunkBy(frameMargins);
     // The menu bar stands above the view, across its width.
     int menuHeight = 0;
     if (const QWidget* bar = layout_->menuBar()) {
@@ -375,11 +455,21 @@ void Window::FitToScreen() {
     const QSize bars(view_->verticalScrollBar()->sizeHint().width(),
                      view_->horizontalScrollBar()->sizeHint().height());
     const ScreenFit fit = FitContent(content, room, bars);
+    const QSize before = widget_->size();
+    if (compositorSized_) {
+        return;
+    }
+    if (!resizeable_ && (fit.horizontal || fit.vertical) && AreaUnknown()) {
+        LeaveSizeToCompositor(fit.outer + QSize(0, menuHeight));
+        return;
+    }
     if (resizeable_) {
-        // The person sizes the window; the bars come and go with the room they leave.
+        // The person sizes the window: it opens at its design's size, and later fits only
+        // shrink it to the room. The bars come and go with the room they leave.
         view_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
         view_->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
-        widget_->resize(fit.outer + QSize(0, menuHeight));
+        const QSize roomWithMenu = room.expandedTo(QSize(1, 1)) + QSize(0, menuHeight);
+        widget_->resize(sized_ ? before.boundedTo(roomWithMenu) : fit.outer + QSize(0, menuHeight));
     } else {
         view_->setHorizontalScrollBarPolicy(fit.horizontal ? Qt::ScrollBarAlwaysOn
                                                            : Qt::ScrollBarAlwaysOff);
@@ -390,9 +480,17 @@ void Window::FitToScreen() {
         layout_->invalidate();
         layout_->activate();
     }
-    const QRect frame = widget_->frameGeometry();
+    sized_ = true;
+    // Where the person or the window manager put the window stays; only a window whose size
+    // the fit changed is kept inside the area. One never placed is left to the window manager.
+    const bool placed = widget_->isVisible() || widget_->testAttribute(Qt::WA_Moved);
+    if (widget_->size() == before || !placed) {
+        return;
+    }
+    // The frame as this fit counted it: Qt's own may still hold the margins from before.
+    const QRect frame = widget_->geometry().marginsAdded(frameMargins);
     const QPoint inside = KeepInside(frame, available);
     if (inside != frame.topLeft()) {
-        widget_->move(inside);
+        widget_->move(widget_->pos() + (inside - frame.topLeft()));
     }
 }

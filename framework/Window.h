@@ -87,19 +87,19 @@ class Window {
     virtual void Open() {}
 
   private:
-    friend class WindowWidget;
     void ApplyFrame();
     // Sizes the window to its content or, where its screen's available area is too small, to
     // that area, with the content scrolling; then moves its frame inside that area.
     void FitToScreen();
+    // Where the platform does not know the area the desktop leaves the window and the window
+    // does not fit its screen, lets the compositor size it.
+    void LeaveSizeToCompositor(QSize normal);
     void InstallAppMenuBar();
 
     WindowWidget* widget_;
     QWidget* content_;
     QScrollArea* view_;
     QVBoxLayout* layout_;
-    // The window manager's frame that the last fit allowed for; it is known only once shown.
-    QMargins fittedFrame_;
     QMenuBar* menuBar_ = nullptr;
     std::vector<std::unique_ptr<RectControl>> controls_;
     std::vector<RectControl*> order_;
@@ -112,6 +112,9 @@ class Window {
     bool visible_ = true;
     bool menuBarVisible_ = false;
     bool open_ = false;
+    // The window has had its first size.
+    bool sized_ = false;
+    bool compositorSized_ = false;
 };
 
 // Applies a design property list, decoded for the object's class, entry by entry. A control's

@@ -74,12 +74,12 @@ class OnThisScreen : public testing::Test {
         screen = ThisScreen();
         ASSERT_NE(screen, nullptr) << "run with a screen file of tests/support that the table "
                                       "names";
-        SCOPED_TRACE(screen->name);
     }
     const ScreenCase* screen = nullptr;
 };
 
 TEST_F(OnThisScreen, TheWindowFitsAndScrollsOnlyWhereItMust) {
+    SCOPED_TRACE(screen->name);
     ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
     Window1& main = Window1::Instance();
     const QScrollArea& view = *main.ContentView();
@@ -102,6 +102,7 @@ TEST_F(OnThisScreen, TheWindowFitsAndScrollsOnlyWhereItMust) {
 }
 
 TEST_F(OnThisScreen, EveryControlComesIntoViewByScrollingAndTabbing) {
+    SCOPED_TRACE(screen->name);
     ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
     Window1& main = Window1::Instance();
     QScrollArea& view = *main.ContentView();
@@ -123,10 +124,12 @@ TEST_F(OnThisScreen, EveryControlComesIntoViewByScrollingAndTabbing) {
         reached.insert(focused->objectName().toStdString());
         EXPECT_TRUE(ShownWhole(view, *focused)) << focused->objectName().toStdString();
     }
-    EXPECT_TRUE(reached.count("PushButton3") == 1 && reached.count("CheckBox7") == 1);
+    EXPECT_EQ(reached.count("PushButton3"), 1U);
+    EXPECT_EQ(reached.count("CheckBox7"), 1U);
 }
 
 TEST_F(OnThisScreen, TheWheelOverTheCanvasScrollsAndAPressStillDragsTheOrigin) {
+    SCOPED_TRACE(screen->name);
     ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
     Window1& main = Window1::Instance();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(main.Widget()));
@@ -158,6 +161,7 @@ TEST_F(OnThisScreen, TheWheelOverTheCanvasScrollsAndAPressStillDragsTheOrigin) {
 }
 
 TEST_F(OnThisScreen, AClickOnQuitBroughtIntoViewEndsTheRunWithZero) {
+    SCOPED_TRACE(screen->name);
     const int status = RunProgramWhile([] {
         Window1& main = Window1::Instance();
         QWidget* quit = main.PushButton3().Widget();

@@ -7,6 +7,7 @@
 
 #include "Window1.h"
 
+#include <QCoreApplication>
 #include <QGuiApplication>
 #include <QMenuBar>
 #include <QScreen>
@@ -14,6 +15,7 @@
 #include <gtest/gtest.h>
 
 #include <ostream>
+#include <string>
 
 // Points in failure messages as (x, y).
 static void PrintTo(const QPoint& point, std::ostream* out) {
@@ -37,35 +39,64 @@ class SmallScreen : public testing::Test {
 struct PlacementCase {
     const char* name;
     Int64 width, height;
+    bool resizeable;
     QSize shown;
     QPoint topLeft;
 };
 
 // clang-format off
 const PlacementCase kPlacements[] = {
-    {"fits",               300, 200, {300, 200}, {270, 180}},
-    {"fills-exactly",      640, 480, {636, 476}, {100,  40}},
-    {"too-wide",           894, 200, {636, 214}, {100, 173}},
-    {"too-tall",           300, 800, {314, 476}, {263,  40}},
-    {"main-window-size",   894, 800, {636, 476}, {100,  40}},
+    {"fits",               300, 200, false, {300, 200}, {270, 180}},
+    {"fills-exactly",      640, 480, false, {636, 476}, {100,  40}},
+    {"too-wide",           894, 200, false, {636, 214}, {100, 173}},
+    {"too-tall",           300, 800, false, {314, 476}, {263,  40}},
+    {"main-window-size",   894, 800, false, {636, 476}, {100,  40}},
+    {"resizeable-fits",    300, 200, true,  {300, 200}, {270, 180}},
+    {"resizeable-too-big", 894, 800, true,  {636, 476}, {100,  40}},
 };
 // clang-format on
+
+std::string Design(Int64 width, Int64 height, bool resizeable, Int64 location) {
+    return DesignListWriter("Window")
+        .Add("Width", width)
+        .Add("Height", height)
+        .Add("Resizeable", resizeable)
+        .Add("DefaultLocation", location)
+        .Bytes();
+}
 
 TEST_F(SmallScreen, ACentredWindowKeepsItsTopLeftOnTheScreen) {
     for (const PlacementCase& c : kPlacements) {
         SCOPED_TRACE(c.name);
         Window window;
-        SetProperties(window, DesignListWriter("Window")
-                                  .Add("Width", c.width)
-                                  .Add("Height", c.height)
-                                  .Add("Resizeable", false)
-                                  .Add("DefaultLocation", Int64{2})
-                                  .Bytes());
+        SetProperties(window, Design(c.width, c.height, c.resizeable, 2));
         window.Show();
         EXPECT_EQ(window.Widget()->size(), c.shown);
-        EXPECT_EQ(window.ContentWidget()->size(), QSize(int(c.width), int(c.height)));
+        if (!c.resizeable) {
+            EXPECT_EQ(window.ContentWidget()->size(), QSize(int(c.width), int(c.height)));
+        }
         EXPECT_EQ(window.Widget()->frameGeometry().topLeft(), c.topLeft);
     }
+}
+
+TEST_F(SmallScreen, AWindowWithoutALocationIsLeftToThePlatform) {
+    Window window;
+    SetProperties(window, Design(300, 200, false, 0));
+    window.Show();
+    QCoreApplication::processEvents();
+    EXPECT_FALSE(window.Widget()->testAttribute(Qt::WA_Moved));
+}
+
+TEST_F(SmallScreen, AResizeableWindowKeepsThePersonsSizeWhenShownAgain) {
+    Window window;
+    SetProperties(window, Design(300, 200, true, 2));
+    window.Show();
+    window.Widget()->resize(400, 250);
+    QCoreApplication::processEvents();
+    window.Widget()->hide();
+    window.Show();
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.Widget()->size(), QSize(400, 250));
 }
 
 TEST_F(SmallScreen, TheMainWindowOpensWithItsMenuBarOnTheScreen) {
