@@ -64,6 +64,9 @@ class WindowWidget : public QWidget {
     // goes back to its place with its frame (the window manager may leave it elsewhere).
     void changeEvent(QEvent* event) override {
         QWidget::changeEvent(event);
+        if (event->type() == QEvent::WindowStateChange) {
+            KeepWithinMaximised();
+        }
         if (event->type() == QEvent::WindowStateChange && (windowState() & kSizedByManager) &&
             minimumSize() == maximumSize()) {
             const QPoint place = pos();
@@ -85,6 +88,7 @@ class WindowWidget : public QWidget {
     void resizeEvent(QResizeEvent* event) override {
         QWidget::resizeEvent(event);
         FitIfFrameChanged();
+        KeepWithinMaximised();
     }
 
     // The platform window's exposure: the window manager has mapped and framed it.
@@ -110,6 +114,23 @@ class WindowWidget : public QWidget {
         if (isVisible() && Frame() != fittedFrame_) {
             Fit();
         }
+    }
+
+    // A maximised window is given the area the desktop leaves it, which is all a Wayland client
+    // learns of its panels: made normal again, the window is no larger than that area. It looks
+    // once Qt has applied both the new size and the new state, which come in either order.
+    void KeepWithinMaximised() {
+        QMetaObject::invokeMethod(
+            this,
+            [this] {
+                if (isMaximized()) {
+                    maximised_ = size();
+                } else if (!(windowState() & (Qt::WindowFullScreen | Qt::WindowMinimized)) &&
+                           !maximised_.isEmpty() && size().boundedTo(maximised_) != size()) {
+                    resize(size().boundedTo(maximised_));
+                }
+            },
+            Qt::QueuedConnection);
     }
 
     // The screen's signals come while Qt is still applying the change (a new scale reaches the
@@ -144,6 +165,8 @@ class WindowWidget : public QWidget {
     std::function<void()> fit_;
     // The frame that the last fit allowed for.
     QMargins fittedFrame_;
+    // The size the window had when it was last maximised.
+    QSize maximised_;
     QPointer<QWindow> watched_;
     QMetaObject::Connection areaWatch_;
 };

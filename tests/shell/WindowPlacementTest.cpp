@@ -99,6 +99,29 @@ TEST_F(SmallScreen, AResizeableWindowKeepsThePersonsSizeWhenShownAgain) {
     EXPECT_EQ(window.Widget()->size(), QSize(400, 250));
 }
 
+// Under Wayland the size a maximised window is given is all the program learns of the area the
+// panels leave: a window larger than that area comes back from maximised within it.
+TEST_F(SmallScreen, AWindowMadeNormalAgainIsNoLargerThanItWasMaximised) {
+    // Until what each step posts has run: the state and the size arrive apart.
+    const auto settle = [] {
+        for (int i = 0; i < 5; ++i) {
+            QCoreApplication::processEvents();
+        }
+    };
+    Window window;
+    SetProperties(window, Design(300, 200, true, 2));
+    window.Show();
+    window.Widget()->resize(900, 700);
+    settle();
+    window.Widget()->showMaximized();
+    settle();
+    const QSize maximised = window.Widget()->size();
+    ASSERT_EQ(maximised, QSize(636, 476));
+    window.Widget()->showNormal();
+    settle();
+    EXPECT_EQ(window.Widget()->size(), maximised);
+}
+
 TEST_F(SmallScreen, TheMainWindowOpensWithItsMenuBarOnTheScreen) {
     ASSERT_EQ(RunProgramWhile([] { Quit(0); }), 0);
     Window1& main = Window1::Instance();
