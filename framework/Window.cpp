@@ -64,11 +64,11 @@ class WindowWidget : public QWidget {
     // goes back to its place with its frame (the window manager may leave it elsewhere).
     void changeEvent(QEvent* event) override {
         QWidget::changeEvent(event);
-        if (event->type() == QEvent::WindowStateChange) {
-            KeepWithinMaximised();
+        if (event->type() != QEvent::WindowStateChange) {
+            return;
         }
-        if (event->type() == QEvent::WindowStateChange && (windowState() & kSizedByManager) &&
-            minimumSize() == maximumSize()) {
+        KeepWithinMaximised();
+        if ((windowState() & kSizedByManager) && minimumSize() == maximumSize()) {
             const QPoint place = pos();
             QMetaObject::invokeMethod(
                 this,
