@@ -12,7 +12,6 @@
 #include <QPrinter>
 
 #include <memory>
-#include <utility>
 
 namespace {
 
@@ -62,10 +61,12 @@ class PrintDialog : public QPrintDialog {
     // Qt lists "Print to File" last, once the dialog is shown.
     void setVisible(bool visible) override {
         QPrintDialog::setVisible(visible);
-        if (visible && std::exchange(toFile_, false)) {
-            if (auto* printers = findChild<QComboBox*>("printers"); printers != nullptr) {
-                printers->setCurrentIndex(printers->count() - 1);
-            }
+        if (!visible || !toFile_) {
+            return;
+        }
+        toFile_ = false;
+        if (auto* printers = findChild<QComboBox*>("printers"); printers != nullptr) {
+            printers->setCurrentIndex(printers->count() - 1);
         }
     }
 
