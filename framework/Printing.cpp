@@ -23,6 +23,11 @@ QString PrinterName(const QPrinter& printer) {
                : QStringLiteral("the printer \"%1\"").arg(printer.printerName());
 }
 
+// "The page was not printed: the printer "PDF" <what>."
+QString NotPrinted(const QPrinter& printer, const QString& what) {
+    return QStringLiteral("The page was not printed: %1 %2.").arg(PrinterName(printer), what);
+}
+
 // What the print system says of a native printer's queue before a page is sent to it: whether
 // the queue has gone, and an empty note when it is ready, otherwise why the page would not be
 // printed, or not yet.
@@ -37,8 +42,7 @@ QueueState StateOfQueue(const QPrinter& printer) {
     }
     const QPrinterInfo queue = QPrinterInfo::printerInfo(printer.printerName());
     if (queue.isNull()) {
-        return {true, QStringLiteral("The page was not printed: %1 is no longer there.")
-                          .arg(PrinterName(printer))};
+        return {true, NotPrinted(printer, QStringLiteral("is no longer there"))};
     }
     // CUPS reports a stopped queue so; it holds the job until it is started again.
     if (queue.state() == QPrinter::Error) {
@@ -84,8 +88,7 @@ class PagePainter {
         const QPrinter::PrinterState state = printer_.printerState();
         QString message = note_;
         if (!ended || state == QPrinter::Error || state == QPrinter::Aborted) {
-            message = QStringLiteral("The page was not printed: %1 reported an error.")
-                          .arg(PrinterName(printer_));
+            message = NotPrinted(printer_, QStringLiteral("reported an error"));
         }
         if (!message.isEmpty()) {
             try {
@@ -149,9 +152,9 @@ std::unique_ptr<Graphics> OpenPrinterDialog(PrinterSetup* setup, Window* /*paren
     auto page = std::make_unique<PageGraphics>(printer, std::move(ownPrinter), areaWidth,
                                                areaHeight, std::move(queue.note));
     if (!page->Opened()) {
-        ShowProblem(QStringLiteral("The page was not printed: %1 could not be %2.")
-                        .arg(PrinterName(printer),
-                             printer.outputFormat() == QPrinter::PdfFormat ? "written" : "opened"));
+        ShowProblem(NotPrinted(printer, printer.outputFormat() == QPrinter::PdfFormat
+                                            ? QStringLiteral("could not be written")
+                                            : QStringLiteral("could not be opened")));
         return nullptr;
     }
     return page;
