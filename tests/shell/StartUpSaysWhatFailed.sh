@@ -7,14 +7,8 @@ set -u
 program="$1"
 qt_plugins="$2"
 name=$(basename "$program")
-work=$(mktemp -d)
-servers=()
-finish() {
-    [ ${#servers[@]} -gt 0 ] && kill "${servers[@]}" 2>/dev/null
-    wait 2>/dev/null
-    rm -rf "$work"
-}
-trap finish EXIT
+# shellcheck source=BackgroundServers.sh
+. "$(dirname "$0")/BackgroundServers.sh"
 
 # A display number that no server holds: neither its socket nor its lock file exists.
 n=90
@@ -24,11 +18,11 @@ done
 
 # Servers that answer: an X display and a Wayland compositor.
 Xvfb -displayfd 3 -screen 0 640x480x24 -nolisten tcp 3>"$work/display" 2>/dev/null &
-servers+=($!)
+pids+=($!)
 mkdir -m 700 "$work/runtime"
 XDG_RUNTIME_DIR="$work/runtime" weston --backend=headless-backend.so --socket=compositor \
     --idle-time=0 >"$work/weston.log" 2>&1 &
-servers+=($!)
+pids+=($!)
 for _ in $(seq 100); do
     [ -s "$work/display" ] && [ -S "$work/runtime/compositor" ] && break
     sleep 0.1
